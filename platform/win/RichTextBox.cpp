@@ -26,6 +26,8 @@ struct Line {
     int start; // position of its first character
     double top;
     double bottom;
+    const QTextLayout* layout; // its paragraph's layout
+    int number;                // its number in that layout
 };
 
 } // namespace
@@ -99,7 +101,7 @@ const RichTextBox::Formatted& RichTextBox::formattedFor(QPaintDevice* target, do
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
             formatted->lines.push_back({block.position() + line.textStart(), blockTop + line.y(),
-                                        blockTop + line.y() + line.height()});
+                                        blockTop + line.y() + line.height(), layout, i});
         }
     }
     formatted_ = std::move(formatted);
@@ -136,29 +138,29 @@ int RichTextBox::formatRange(bool render, const FormatRange* range) {
         ++line;
     }
     const double top = lines.empty() ? 0 : lines[line].top;
-    double bottom = top;
+    std::size_t end = line;
     int next = last;
-    for (std::size_t i = line; i < lines.size(); ++i) {
-        if (lines[i].start >= last) {
+    for (; end < lines.size(); ++end) {
+        if (lines[end].start >= last) {
             break;
         }
-        if (i > line && lines[i].bottom - top > area.height()) {
-            next = lines[i].start;
+        if (end > line && lines[end].bottom - top > area.height()) {
+            next = lines[end].start;
             break;
         }
-        bottom = lines[i].bottom;
     }
 
     if (render && range->hdc != nullptr) {
+        // Only the page's own lines are drawn: a line that belongs to the next
+        // page must not be on this one, not even clipped away.
         QPainter& painter = *range->hdc;
         painter.save();
+        painter.setClipRect(area, Qt::IntersectClip);
         painter.translate(area.left(), area.top() - top);
-        const QRectF clip(0, top, area.width(), std::min(bottom - top, area.height()));
-        painter.setClipRect(clip, Qt::IntersectClip);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = clip;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        formatted.document->documentLayout()->draw(&painter, context);
+        painter.setPen(Qt::black);
+        for (std::size_t i = line; i < end; ++i) {
+            lines[i].layout->lineAt(lines[i].number).draw(&painter, lines[i].layout->position());
+        }
         painter.restore();
     }
     return next;

@@ -158,6 +158,30 @@ TEST_F(FormatRangeOnImage, ALineTallerThanThePageStillMovesOn) {
     EXPECT_EQ(box.formatRange(true, &r), 2);
 }
 
+TEST_F(FormatRangeOnImage, DrawsInTheTextsOwnColours) {
+    RichTextBox box;
+    box.setContents("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\fs24 black \\cf1 RED}");
+    const FormatRange r = range(2000, 0);
+    EXPECT_EQ(box.formatRange(true, &r), box.textLength());
+    painter_.end();
+    int red = 0;
+    int black = 0;
+    for (int y = 100; y < 2100; ++y) {
+        for (int x = 100; x < 1900; ++x) {
+            const QRgb pixel = image_.pixel(x, y);
+            red += pixel == qRgb(255, 0, 0) ? 1 : 0;
+            black += pixel == qRgb(0, 0, 0) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(red, 1000);
+    EXPECT_GT(black, 1000);
+    // Nothing outside the rectangle.
+    for (int x = 0; x < 2000; ++x) {
+        ASSERT_EQ(image_.pixel(x, 99), qRgb(255, 255, 255));
+        ASSERT_EQ(image_.pixel(x, 2101), qRgb(255, 255, 255));
+    }
+}
+
 TEST_F(FormatRangeOnImage, AnEmptyRectangleTakesNothing) {
     RichTextBox box;
     box.setContents("text");
