@@ -133,6 +133,8 @@ public:
     void run() {
         document_.clear();
         cursor_ = QTextCursor(&document_);
+        // One edit block: the document is laid out once, when reading ends.
+        cursor_.beginEditBlock();
         while (pos_ < input_.size()) {
             const char c = input_[pos_++];
             switch (c) {
@@ -164,6 +166,7 @@ public:
         flush();
         // The last paragraph mark ends the document's last paragraph.
         insertParagraphs(pendingParagraphs_ - 1);
+        cursor_.endEditBlock();
     }
 
 private:
