@@ -50,26 +50,42 @@ QStringList pictureFileNames() {
     return names;
 }
 
-void writePictures(const QString& cdRoot) {
-    const QDir pictures = makeFolder(cdRoot, QStringLiteral("Pictures"));
+void writePicture(const QString& pictureDir, const QString& fileName) {
+    const QDir pictures(pictureDir);
+    const QString path = pictures.filePath(fileName);
     for (const DeviceModel& model : deviceModels()) {
-        const QRgb exact[] = {model.body,
-                              model.bodyShade,
-                              model.keyCap,
-                              palette::captionBand.rgb(),
-                              palette::captionText.rgb(),
-                              palette::bezel.rgb()};
-        saveGif(drawDevicePhoto(model), pictures.filePath(QString::fromUtf8(model.photoFile)),
-                exact);
+        if (fileName == QString::fromUtf8(model.photoFile)) {
+            const QRgb exact[] = {model.body,
+                                  model.bodyShade,
+                                  model.keyCap,
+                                  palette::captionBand.rgb(),
+                                  palette::captionText.rgb(),
+                                  palette::bezel.rgb()};
+            saveGif(drawDevicePhoto(model), path, exact);
+            return;
+        }
     }
     const QRgb lcd[] = {palette::displayGreen.rgb(), palette::lcdInk.rgb()};
     for (Screen screen : allScreens) {
         for (ScreenFamily family : allFamilies) {
-            saveGif(drawScreen(screen, family), pictures.filePath(screenFileName(screen, family)),
-                    lcd);
+            if (fileName == screenFileName(screen, family)) {
+                saveGif(drawScreen(screen, family), path, lcd);
+                return;
+            }
         }
     }
-    saveGif(drawMarker(), pictures.filePath(markerFile), lcd);
+    if (fileName == markerFile) {
+        saveGif(drawMarker(), path, lcd);
+        return;
+    }
+    throw std::invalid_argument("not a picture of the demo CD: " + fileName.toStdString());
+}
+
+void writePictures(const QString& cdRoot) {
+    const QDir pictures = makeFolder(cdRoot, QStringLiteral("Pictures"));
+    for (const QString& name : pictureFileNames()) {
+        writePicture(pictures.path(), name);
+    }
 }
 
 void writeDemoCd(const QString& cdRoot) {

@@ -36,8 +36,8 @@ void writeWindowPictures(const QString& dir) {
     }
     const QDir folder(dir);
     QByteArray qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n"
-                     "<!-- Pictures stored with the windows; redraw them with "
-                     "democd --window-pictures. -->\n"
+                     "<!-- Pictures stored with the windows, drawn by the tool democd "
+                     "(option window-pictures). -->\n"
                      "<qresource prefix=\"/window\">\n";
     for (const WindowPicture& picture : drawWindowPictures()) {
         savePng(picture.image, folder.filePath(picture.fileName));
