@@ -10,18 +10,17 @@ namespace {
 
 using Pictogram = void (*)(QPainter&, const QColor& ink, const QColor& ground, bool monochrome);
 
-void entertainment(QPainter& p, const QColor& ink, const QColor& ground, bool) {
-    QPainterPath pad;
-    pad.addRoundedRect(QRectF(8, 30, 84, 40), 18, 18);
-    pad.addEllipse(QRectF(8, 44, 30, 36));
-    pad.addEllipse(QRectF(62, 44, 30, 36));
-    p.fillPath(pad.simplified(), ink);
-    p.fillRect(QRectF(18, 47, 20, 7), ground);
-    p.fillRect(QRectF(24.5, 40.5, 7, 20), ground);
+void entertainment(QPainter& p, const QColor& ink, const QColor& ground, bool monochrome) {
+    // A joystick: base, stick and ball, with a fire button.
     p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawRoundedRect(QRectF(10, 66, 80, 26), 10, 10);
+    p.drawRect(QRectF(44, 30, 12, 40));
+    p.drawEllipse(QPointF(50, 24), 18, 18);
     p.setBrush(ground);
-    p.drawEllipse(QPointF(68, 44), 5, 5);
-    p.drawEllipse(QPointF(78, 54), 5, 5);
+    p.drawEllipse(QPointF(44, 19), 5, 5);
+    p.setBrush(monochrome ? ground : QColor(232, 64, 52));
+    p.drawEllipse(QPointF(74, 72), 7, 5);
 }
 
 void tools(QPainter& p, const QColor& ink, const QColor& ground, bool) {

@@ -20,7 +20,8 @@ struct DeviceModel {
     QRgb keyInk;              // the pictograms printed on those keys
     QRgb accent;              // name plate and trim
     int cornerRadius;         // rounder or more angular bodies
-    bool sideRails;           // dark rails along the body's sides
+    bool chamfered;           // corners cut straight instead of rounded
+    bool sideRails;           // rails in the trim colour along the body's sides
 };
 
 // The four photos: Wren, Falcon, Merlin, Osprey.

@@ -53,15 +53,30 @@ void paintBackdrop(QPainter& p) {
     p.fillRect(0, 0, photoWidth, photoHeight, backdrop);
 }
 
-void paintBody(QPainter& p, const DeviceModel& model, const QRectF& body, const Hinge& hinge) {
+QPainterPath bodyOutline(const DeviceModel& model, const QRectF& body) {
     QPainterPath outline;
-    outline.addRoundedRect(body, model.cornerRadius, model.cornerRadius);
+    if (!model.chamfered) {
+        outline.addRoundedRect(body, model.cornerRadius, model.cornerRadius);
+        return outline;
+    }
+    const qreal cut = model.cornerRadius;
+    outline.addPolygon(QPolygonF(
+        {QPointF(body.left() + cut, body.top()), QPointF(body.right() - cut, body.top()),
+         QPointF(body.right(), body.top() + cut), QPointF(body.right(), body.bottom() - cut),
+         QPointF(body.right() - cut, body.bottom()), QPointF(body.left() + cut, body.bottom()),
+         QPointF(body.left(), body.bottom() - cut), QPointF(body.left(), body.top() + cut)}));
+    outline.closeSubpath();
+    return outline;
+}
+
+void paintBody(QPainter& p, const DeviceModel& model, const QRectF& body, const Hinge& hinge) {
+    const QPainterPath outline = bodyOutline(model, body);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(Qt::NoPen);
     for (int spread = 8; spread > 0; --spread) {
-        p.setBrush(QColor(0, 0, 0, 9));
-        p.drawRoundedRect(body.translated(0, 7).adjusted(-spread, -spread, spread, spread),
-                          model.cornerRadius + spread, model.cornerRadius + spread);
+        QPainterPath shadow =
+            bodyOutline(model, body.translated(0, 7).adjusted(-spread, -spread, spread, spread));
+        p.fillPath(shadow, QColor(0, 0, 0, 9));
     }
     p.save();
     p.setClipPath(outline);
@@ -127,7 +142,7 @@ void paintGlass(QPainter& p, LayoutVariant variant) {
                              palette::glassInk.blue(), 70),
                       1));
         p.drawRoundedRect(area.adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
-        const qreal inset = std::min(area.width(), area.height()) * 0.16;
+        const qreal inset = std::min(area.width(), area.height()) * 0.1;
         paintGlyph(p, key.glyph, area.adjusted(inset, inset, -inset, -inset), palette::glassInk,
                    palette::bezel);
     }
