@@ -48,7 +48,7 @@ protected:
 
 struct IConnectionPoint : IUnknown {
     static constexpr const IID& iid = IID_IConnectionPoint;
-    virtual HRESULT GetConnectionInterface(IID* iid) = 0;
+    virtual HRESULT GetConnectionInterface(IID* events) = 0;
     virtual HRESULT GetConnectionPointContainer(IConnectionPointContainer** container) = 0;
     virtual HRESULT Advise(IUnknown* sink, DWORD* cookie) = 0;
     virtual HRESULT Unadvise(DWORD cookie) = 0;
