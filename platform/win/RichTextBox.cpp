@@ -1,6 +1,6 @@
 #include "platform/win/RichTextBox.h"
 
-#include "platform/win/Ansi1252.h"
+#include "platform/com/Ansi.h"
 #include "platform/win/FileOps.h"
 #include "platform/win/RtfReader.h"
 #include "platform/win/RuntimeError.h"
@@ -67,7 +67,7 @@ void RichTextBox::setContents(QByteArrayView bytes) {
     if (RtfReader::isRichText(bytes)) {
         RtfReader::read(bytes, *document());
     } else {
-        QString text = ansi1252ToUnicode(bytes);
+        QString text = velox::com::unicodeFromAnsi(bytes);
         text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         setPlainText(text);

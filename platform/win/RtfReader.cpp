@@ -1,6 +1,6 @@
 #include "platform/win/RtfReader.h"
 
-#include "platform/win/Ansi1252.h"
+#include "platform/com/Ansi.h"
 
 #include <QColor>
 #include <QHash>
@@ -575,7 +575,7 @@ private:
 
     QString decode(const QByteArray& bytes, int codePage) {
         if (codePage == defaultCodePage || bytes.isEmpty()) {
-            return ansi1252ToUnicode(bytes);
+            return velox::com::unicodeFromAnsi(bytes);
         }
         for (const QByteArray& name :
              {"windows-" + QByteArray::number(codePage), "cp" + QByteArray::number(codePage),
@@ -585,7 +585,7 @@ private:
                 return decoder.decode(bytes);
             }
         }
-        return ansi1252ToUnicode(bytes);
+        return velox::com::unicodeFromAnsi(bytes);
     }
 
     void decodePendingBytes() {
