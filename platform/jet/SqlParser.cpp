@@ -61,14 +61,19 @@ public:
                 next();
             }
         }
-        if (peek().isSymbol(";"))
+        bool ended = false;
+        if (peek().isSymbol(";")) {
             next();
+            ended = true;
+        }
         if (peek().kind != TokenKind::End) {
-            if (s.where && s.orderBy.empty() && !isReserved(peek()))
+            if (ended)
+                fail(errors::SyntaxErrorInQuery, "Characters found after end of SQL statement.");
+            if (!s.orderBy.empty())
+                fail(errors::SyntaxErrorInOrderBy, "Syntax error in ORDER BY clause.");
+            if (s.where)
                 expressionError();
-            if (!s.where && s.orderBy.empty() && !peek().isSymbol(";"))
-                fail(errors::SyntaxErrorInFrom, "Syntax error in FROM clause.");
-            fail(errors::SyntaxErrorInQuery, "Characters found after end of SQL statement.");
+            fail(errors::SyntaxErrorInFrom, "Syntax error in FROM clause.");
         }
         return s;
     }

@@ -10,11 +10,14 @@
 
 namespace velox::jet::test {
 
-QString samplesDir() {
-    return qEnvironmentVariable("VELOX_JET_SAMPLES");
-}
 QString sourceDir() {
     return QStringLiteral(VELOX_SOURCE_DIR);
+}
+
+QString samplesDir() {
+    const QString fromEnvironment = qEnvironmentVariable("VELOX_JET_SAMPLES");
+    return fromEnvironment.isEmpty() ? sourceDir() + QStringLiteral("/tests/data/jet-samples")
+                                     : fromEnvironment;
 }
 
 QString cell(const Value& v) {
