@@ -32,7 +32,8 @@ QString writeFile(const QString& root, const QString& relative, const QByteArray
     const QString full = QDir(root).filePath(relative);
     QDir().mkpath(QFileInfo(full).path());
     QFile file(full);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) != contents.size()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(contents) != contents.size()) {
         throw std::runtime_error("cannot write test file " + full.toStdString());
     }
     return full;

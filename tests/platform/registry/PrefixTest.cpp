@@ -1,4 +1,5 @@
 #include "platform/registry/Prefix.h"
+
 #include "support/ScopedPrefix.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace veloxcd {
+
+// The program-wide state that start-up sets up and every handler reads.
+
+inline QString systemDir;      // Windows system folder, no trailing separator
+inline QString cdDrive;        // "D:", or empty on a machine without an optical drive
+inline qint16 machine = 0;     // 1 Wren, 2 Falcon, 4 Merlin, 8 Osprey
+inline qint16 language = 0;    // 1 English, 2 German
+inline double fontScale = 1.0; // 15 / twips per pixel
+inline QString programFolder;  // selected program's folder on the CD, "\...\"
+inline QString packageFile;    // its package file, or empty
+inline QString authorMail;     // its author's mail address, or empty
+inline QString authorHomepage; // its author's home page, or empty
+inline QString aboutKeys;      // letters typed on the About screen this run
+
+// Puts every program-wide value (the interface texts and the catalogue handles
+// included) back to what it is before start-up.
+void resetProgramState();
+
+} // namespace veloxcd

@@ -1,0 +1,84 @@
+#include "catalogue/start/Settings.h"
+
+#include "catalogue/start/ProgramState.h"
+#include "platform/win/DirSearch.h"
+#include "platform/win/RuntimeError.h"
+#include "platform/win/SequentialInput.h"
+#include "platform/win/SystemFolders.h"
+#include "platform/win/WinPath.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <cmath>
+
+namespace veloxcd {
+namespace {
+
+using velox::win::err::PathFileAccessError;
+using velox::win::err::PermissionDenied;
+
+QStringList readLines() {
+    // The file is missing, unreadable or on a folder that vanished: no lines.
+    try {
+        if (velox::win::Dir(settingsPath()).isEmpty()) {
+            return {};
+        }
+        QFile file(velox::win::hostPath(settingsPath()));
+        if (!file.open(QIODevice::ReadOnly)) {
+            return {};
+        }
+        return velox::win::readInputFields(file.readAll(), 2);
+    } catch (const velox::win::RuntimeError&) {
+        return {};
+    }
+}
+
+} // namespace
+
+QString settingsPath() {
+    return velox::win::appPath() + QStringLiteral("\\setting.txt");
+}
+
+std::optional<int> settingValue(const QString& line) {
+    const QStringList pieces = line.split(QLatin1Char(':'));
+    if (pieces.size() < 2) {
+        return std::nullopt;
+    }
+    // The number at the start of the piece, as a numeric conversion reads it:
+    // leading blanks skipped, an optional sign, digits and a fraction.
+    static const QRegularExpression number(QStringLiteral(R"(^\s*([+-]?(\d+(\.\d*)?|\.\d+)))"));
+    const auto match = number.match(pieces[1]);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    const double value = std::trunc(match.captured(1).toDouble());
+    if (std::abs(value) > 1e9) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
+void readSettings() {
+    const QStringList lines = readLines();
+    const auto languageValue = lines.size() > 0 ? settingValue(lines[0]) : std::nullopt;
+    const auto machineValue = lines.size() > 1 ? settingValue(lines[1]) : std::nullopt;
+
+    language = (languageValue == 1 || languageValue == 2) ? static_cast<qint16>(*languageValue) : 1;
+    machine = (machineValue == 1 || machineValue == 2 || machineValue == 8)
+                  ? static_cast<qint16>(*machineValue)
+                  : 4;
+}
+
+void writeSettings() {
+    QSaveFile file(velox::win::hostPath(settingsPath()));
+    const QByteArray text =
+        QStringLiteral("Language: %1\r\nMachine: %2\r\n").arg(language).arg(machine).toLatin1();
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        velox::win::raiseError(file.error() == QFileDevice::PermissionsError ? PermissionDenied
+                                                                             : PathFileAccessError,
+                               settingsPath());
+    }
+}
+
+} // namespace veloxcd

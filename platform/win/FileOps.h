@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace velox::win {
+
+// Whole-file operations on Windows paths (see WinPath.h). Each raises the
+// run-time error a Windows program would see: 71 disk not ready (no drive or no
+// disc), 76 path not found (the folder is missing), 53 file not found,
+// 70 permission denied, 75 path/file access error.
+
+// Copies a file, replacing the target. The target is replaced atomically: a copy
+// that fails half-way leaves the old target as it was.
+void FileCopy(const QString& source, const QString& destination);
+
+// Clears read-only, hidden and system: the file becomes an ordinary writable file.
+void setAttrNormal(const QString& path);
+
+// Deletes a file.
+void Kill(const QString& path);
+
+// The length of a file in bytes.
+qint64 FileLen(const QString& path);
+
+// The host path of an existing file that is about to be read.
+QString existingFile(const QString& path);
+
+} // namespace velox::win
