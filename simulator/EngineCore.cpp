@@ -732,7 +732,8 @@ LONG EngineCore::copyTree(const Location& from, const Location& to, SHORT flags,
         return kErrorAccessDenied;
     }
     const QFileInfoList entries = QDir(from.host).entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& entry : entries) {
         if (cancelled && cancelled()) {
             return kErrorCancelled;
