@@ -39,8 +39,9 @@ public:
     VeloxCDMainFormFalcon(const VeloxCDMainFormFalcon&) = delete;
     VeloxCDMainFormFalcon& operator=(const VeloxCDMainFormFalcon&) = delete;
 
-    // Load and unload (LoadUnload.cpp).
+    // Load and unload (LoadUnload.cpp). Unloading ends the program.
     void Form_Load();
+    void Form_Unload();
 
     // Screen modes (Screens.cpp).
     void LoadMainScreen();
@@ -147,7 +148,6 @@ private:
 
     void createControls();
     void wireHandlers();
-    void Form_Unload();
 
     void chooseMachine(qint16 code);
     void chooseLanguage(qint16 code);
