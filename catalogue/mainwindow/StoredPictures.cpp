@@ -3,31 +3,20 @@
 #include <QFile>
 #include <QPixmap>
 
-#ifdef VELOX_HAS_WINDOW_PICTURES
-// The pictures are compiled into the catalogue's static library; this makes
-// sure the linker keeps them.
-static void initWindowPictures() {
+// The pictures are compiled into the catalogue's static library; registering
+// them here makes sure the linker keeps them.
+static void registerWindowPictures() {
     Q_INIT_RESOURCE(resources);
 }
-#endif
 
 namespace veloxcd {
-namespace {
-
-void ensureStored() {
-#ifdef VELOX_HAS_WINDOW_PICTURES
-    static const bool stored = [] {
-        initWindowPictures();
-        return true;
-    }();
-    (void)stored;
-#endif
-}
-
-} // namespace
 
 QImage storedPicture(const QString& name) {
-    ensureStored();
+    static const bool registered = [] {
+        registerWindowPictures();
+        return true;
+    }();
+    (void)registered;
     const QString path = QStringLiteral(":/window/") + name + QStringLiteral(".png");
     return QFile::exists(path) ? QImage(path) : QImage();
 }
