@@ -1,0 +1,30 @@
+// Every signal of the main window's controls that a handler answers, in one
+// place.
+#include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
+#include "platform/win/ImageBox.h"
+#include "platform/win/Label.h"
+
+namespace veloxcd {
+
+using velox::win::ImageBox;
+using velox::win::Label;
+
+void VeloxCDMainFormFalcon::wireHandlers() {
+    using Form = VeloxCDMainFormFalcon;
+
+    // Screens.
+    connect(chMachine, &ImageBox::Click, this, &Form::chMachine_Click);
+    connect(chMachine, &ImageBox::MouseMove, this, &Form::chMachine_MouseMove);
+    connect(BtnMenu, &ImageBox::Click, this, &Form::BtnMenu_Click);
+    connect(BtnMenu, &ImageBox::MouseMove, this, &Form::BtnMenu_MouseMove);
+    connect(BtnCopy, &ImageBox::MouseMove, this, &Form::BtnCopy_MouseMove);
+
+    // Machine and language.
+    connect(mnuVeloxWren, &Label::Click, this, &Form::mnuVeloxWren_Click);
+    connect(mnuVeloxFalcon, &Label::Click, this, &Form::mnuVeloxFalcon_Click);
+    connect(mnuVeloxMerlin, &Label::Click, this, &Form::mnuVeloxMerlin_Click);
+    connect(mnuEnglish, &Label::Click, this, &Form::mnuEnglish_Click);
+    connect(mnuDeutsch, &Label::Click, this, &Form::mnuDeutsch_Click);
+}
+
+} // namespace veloxcd
