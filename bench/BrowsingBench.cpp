@@ -127,15 +127,15 @@ World& world(int programs) {
     return *found;
 }
 
-// Running a statement and reading every record's name and key: what each
+// Running a statement and reading two fields of every record: what each
 // handler costs at least.
 int readAll(const QString& statement) {
     veloxcd::openCatalogue(statement);
     int read = 0;
     auto& result = *veloxcd::catalogueRs;
     for (result.moveFirst(); !result.eof(); result.moveNext()) {
-        benchmark::DoNotOptimize(result.field(QStringLiteral("Programmname")));
-        benchmark::DoNotOptimize(result.field(QStringLiteral("Index")));
+        benchmark::DoNotOptimize(result.field(0));
+        benchmark::DoNotOptimize(result.field(1));
         ++read;
     }
     veloxcd::closeCatalogue();
