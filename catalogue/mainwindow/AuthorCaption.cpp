@@ -33,7 +33,7 @@ QString authorCaption(const Value& firma, const Value& vorname, const Value& nac
     if (sameText(firma, nachname) || sameText(vorname, nachname) || sameText(firma, vorname)) {
         return requiredText(firma);
     }
-    const QString name = textOrEmpty(vorname) + QStringLiteral(" ") + textOrEmpty(nachname);
+    QString name = textOrEmpty(vorname) + QStringLiteral(" ") + textOrEmpty(nachname);
     if (!isNull(firma) && !isOneOf(firma, {"", " ", "n/a"})) {
         return textOrEmpty(firma) + QStringLiteral(" - ") + name;
     }
