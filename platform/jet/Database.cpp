@@ -3,10 +3,12 @@
 #include "platform/jet/Catalogue.h"
 #include "platform/jet/JetError.h"
 #include "platform/jet/JetFile.h"
+#include "platform/jet/LongValueReader.h"
 #include "platform/jet/SqlEvaluator.h"
 #include "platform/jet/SqlParser.h"
 #include "platform/jet/TableDefReader.h"
 #include "platform/jet/TableScanner.h"
+#include "platform/jet/TextCodec.h"
 #include "platform/jet/ValueDecoder.h"
 
 #include <algorithm>
@@ -35,10 +37,32 @@ public:
         return values_[c];
     }
 
+    std::optional<Value> like(int column, const sql::LikePattern& pattern) override {
+        const auto c = std::size_t(column);
+        const ColumnDef& def = scan_.table().columns[c];
+        const bool text =
+            def.type == format::ColumnType::Text || def.type == format::ColumnType::Memo;
+        if (have_[c] || !text || scan_.file().version() != format::Version::Jet4)
+            return std::nullopt;
+        const FieldSlice& field = scan_.fields()[c];
+        if (!field.present)
+            return Value(Null{});
+        if (pattern.matchesAnything())
+            return Value(true);
+        if (!pattern.containedText())
+            return std::nullopt;
+        QByteArrayView bytes(field.data, field.size);
+        if (def.type == format::ColumnType::Memo)
+            bytes = LongValueReader::view(scan_.file(), field.data, field.size, scratch_);
+        return Value(
+            TextCodec::containsFolded(bytes.data(), int(bytes.size()), *pattern.containedText()));
+    }
+
 private:
     const TableScanner& scan_;
     std::vector<Value> values_;
     std::vector<char> have_;
+    QByteArray scratch_;
 };
 
 void ensureOpen(const std::unique_ptr<JetFile>& file) {

@@ -58,8 +58,12 @@ LikePattern::LikePattern(const QString& pattern) {
             plain = plain && elements_[k].kind == Kind::Char;
         if (plain) {
             containsOnly_ = true;
-            for (std::size_t k = 1; k + 1 < elements_.size(); ++k)
+            std::u16string folded;
+            for (std::size_t k = 1; k + 1 < elements_.size(); ++k) {
                 literal_.append(QChar(elements_[k].ch));
+                folded.push_back(elements_[k].ch);
+            }
+            contained_ = folded;
         }
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace velox::jet::sql {
@@ -12,6 +14,10 @@ class LikePattern {
 public:
     explicit LikePattern(const QString& pattern);
     [[nodiscard]] bool matches(const QString& text) const;
+    // "*": any text at all.
+    [[nodiscard]] bool matchesAnything() const { return matchesAll_; }
+    // "*text*" with plain characters: the text, case-folded; empty otherwise.
+    [[nodiscard]] const std::optional<std::u16string>& containedText() const { return contained_; }
 
 private:
     enum class Kind { Char, AnyRun, AnyOne, Digit, Set };
@@ -32,6 +38,7 @@ private:
     bool containsOnly_ = false;
     bool matchesAll_ = false;
     QString literal_;
+    std::optional<std::u16string> contained_;
 };
 
 } // namespace velox::jet::sql

@@ -29,6 +29,13 @@ RowLocation rowAt(const JetFile& file, std::uint32_t pointer) {
 } // namespace
 
 QByteArray LongValueReader::read(const JetFile& file, const char* field, int size) {
+    QByteArray scratch;
+    const QByteArrayView v = view(file, field, size, scratch);
+    return v.data() == scratch.constData() ? scratch : v.toByteArray();
+}
+
+QByteArrayView LongValueReader::view(const JetFile& file, const char* field, int size,
+                                     QByteArray& scratch) {
     if (size < LongValueHeaderSize)
         damagedValue();
     const std::uint32_t length = u24(field);
@@ -37,17 +44,18 @@ QByteArray LongValueReader::read(const JetFile& file, const char* field, int siz
     if (kind & LongValueInline) {
         if (qsizetype(length) > size - LongValueHeaderSize)
             damagedValue();
-        return QByteArray(field + LongValueHeaderSize, length);
+        return QByteArrayView(field + LongValueHeaderSize, length);
     }
     if (kind & LongValueSingle) {
         const RowLocation row = rowAt(file, pointer);
         if (qsizetype(length) > row.size)
             damagedValue();
-        return QByteArray(row.data, length);
+        return QByteArrayView(row.data, length);
     }
     if (kind != LongValueChain)
         damagedValue();
-    QByteArray out;
+    QByteArray& out = scratch;
+    out.clear();
     out.reserve(length);
     QSet<std::uint32_t> seen;
     for (std::uint32_t at = pointer; out.size() < qsizetype(length);) {
@@ -61,7 +69,7 @@ QByteArray LongValueReader::read(const JetFile& file, const char* field, int siz
         out.append(row.data + 4, take);
         at = u32(row.data);
     }
-    return out;
+    return QByteArrayView(out);
 }
 
 } // namespace velox::jet

@@ -12,6 +12,10 @@ namespace velox::jet {
 class LongValueReader {
 public:
     static QByteArray read(const JetFile& file, const char* field, int size);
+    // The same bytes without copying when they lie in one place; a chain is
+    // gathered into scratch.
+    static QByteArrayView view(const JetFile& file, const char* field, int size,
+                               QByteArray& scratch);
 };
 
 } // namespace velox::jet

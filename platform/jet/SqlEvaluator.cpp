@@ -110,6 +110,13 @@ Value evaluate(const Expr& e, RowValues& row) {
         return Null{};
     }
     case ExprKind::Like: {
+        if (e.pattern && e.args[0]->kind == ExprKind::Column) {
+            if (const auto quick = row.like(e.args[0]->column, *e.pattern)) {
+                if (isNull(*quick))
+                    return Null{};
+                return std::get<bool>(*quick) != e.negated;
+            }
+        }
         const Value subject = evaluate(*e.args[0], row);
         if (isNull(subject))
             return Null{};

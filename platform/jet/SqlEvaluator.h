@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/jet/LikePattern.h"
 #include "platform/jet/SqlAst.h"
 #include "platform/jet/TableDef.h"
 #include "platform/jet/Value.h"
@@ -13,6 +14,12 @@ class RowValues {
 public:
     virtual ~RowValues() = default;
     virtual const Value& value(int column) = 0;
+    // LIKE with a pattern that is "*" or "*text*" on a column: true, false
+    // or NULL, found without building the value; empty when the row leaves
+    // it to the general rule.
+    virtual std::optional<Value> like(int /*column*/, const LikePattern& /*pattern*/) {
+        return std::nullopt;
+    }
 };
 
 // Binds the column names of an expression to the table's columns; raises

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <string_view>
 
 namespace velox::jet {
 
@@ -17,6 +18,13 @@ public:
     // and the text is at most 1024 characters; plain UCS-2 otherwise.
     static QByteArray encodeJet4(const QString& text, bool allowCompression);
     static QByteArray encodeUcs2(const QString& text);
+
+    // The character as case folding leaves it (what a search without
+    // regard to case compares).
+    static char16_t fold(char16_t c);
+    // Whether the stored Jet 4 text holds the (already folded) needle,
+    // letters compared without regard to case, without decoding it first.
+    static bool containsFolded(const char* data, int length, std::u16string_view foldedNeedle);
 };
 
 } // namespace velox::jet

@@ -55,8 +55,9 @@ Value ValueDecoder::decode(const JetFile& file, const ColumnDef& column, const F
     case ColumnType::Text:
         return TextCodec::decode(file.version(), p, field.size);
     case ColumnType::Memo: {
-        const QByteArray bytes = LongValueReader::read(file, p, field.size);
-        return TextCodec::decode(file.version(), bytes.constData(), int(bytes.size()));
+        QByteArray scratch;
+        const QByteArrayView bytes = LongValueReader::view(file, p, field.size, scratch);
+        return TextCodec::decode(file.version(), bytes.data(), int(bytes.size()));
     }
     case ColumnType::Ole: {
         const QByteArray bytes = LongValueReader::read(file, p, field.size);
