@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Pictures of VeloxCD's main window, taken on the demo CD.
 #
-#   tools/screenshot.sh [OUT.png] [--machine 1|2|4|8] [--language 1|2] [--overlay machine|language]
-#   tools/screenshot.sh --docs    every model in both languages and both overlays,
-#                                 into docs/screenshots/
+#   tools/screenshot.sh [OUT.png] [--machine 1|2|4|8] [--language 1|2]
+#                       [--overlay machine|language] [--areas]
+#   tools/screenshot.sh --docs    every model in both languages, both overlays and
+#                                 each model's click areas, into docs/screenshots/
+#
+# --areas outlines the click areas, to show that each lies over its icon.
 #
 # VeloxCD starts as it does for a user (start-up, the About screen, the main
 # window's load) in a prefix of its own whose drive D: is a demo CD drawn by
@@ -18,6 +21,7 @@ out="screenshot.png"
 machine=4
 language=1
 overlay=""
+areas=""
 docs=0
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -25,6 +29,7 @@ while [ $# -gt 0 ]; do
     --machine) machine="$2"; shift ;;
     --language) language="$2"; shift ;;
     --overlay) overlay="$2"; shift ;;
+    --areas) areas="--areas" ;;
     -*) say "unknown option $1"; exit 2 ;;
     *) out="$1" ;;
   esac
@@ -64,11 +69,12 @@ run() {
   fi
 }
 
-# shoot OUT MACHINE LANGUAGE [OVERLAY]
+# shoot OUT MACHINE LANGUAGE [OVERLAY] [--areas]
 shoot() {
   printf 'Language: %s\r\nMachine: %s\r\n' "$3" "$2" >"$work/program/setting.txt"
   local extra=()
-  if [ -n "${4:-}" ]; then extra=(--overlay "$4"); fi
+  if [ -n "${4:-}" ]; then extra+=(--overlay "$4"); fi
+  if [ -n "${5:-}" ]; then extra+=("$5"); fi
   VELOX_PREFIX="$work/prefix" run "$build/tools/screenshot/velox-screenshot" \
     "$work/program" "$1" "${extra[@]}"
   say "saved $1"
@@ -80,9 +86,10 @@ if [ "$docs" -eq 1 ]; then
     for lang in 1:en 2:de; do
       shoot "docs/screenshots/${model#*:}-${lang#*:}.png" "${model%%:*}" "${lang%%:*}"
     done
+    shoot "docs/screenshots/${model#*:}-areas.png" "${model%%:*}" 1 "" --areas
   done
   shoot docs/screenshots/overlay-machine.png 2 1 machine
   shoot docs/screenshots/overlay-language.png 2 1 language
 else
-  shoot "$out" "$machine" "$language" "$overlay"
+  shoot "$out" "$machine" "$language" "$overlay" "$areas"
 fi

@@ -3,7 +3,10 @@
 // saves a picture of the main window. Message boxes are not shown: their texts
 // go to standard error and each gets its last button.
 //
-//   velox-screenshot PROGRAM_FOLDER OUT.png [--overlay machine|language]
+//   velox-screenshot PROGRAM_FOLDER OUT.png [--overlay machine|language] [--areas]
+//
+// --areas outlines every clickable control that is shown, so that one can see
+// that each click area lies over its icon on the photo.
 //
 // The drive table of $VELOX_PREFIX says where the CD is.
 #include "catalogue/start/Main.h"
@@ -16,6 +19,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPainter>
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
@@ -56,9 +60,23 @@ void settle() {
 }
 
 int usage() {
-    std::fputs("usage: velox-screenshot PROGRAM_FOLDER OUT.png [--overlay machine|language]\n",
-               stderr);
+    std::fputs(
+        "usage: velox-screenshot PROGRAM_FOLDER OUT.png [--overlay machine|language] [--areas]\n",
+        stderr);
     return 2;
+}
+
+// Outlines the shown controls that carry the hand pointer.
+void outlineClickAreas(QWidget& window, QImage& shot) {
+    QPainter painter(&shot);
+    painter.setPen(QPen(QColor(230, 30, 30), 2));
+    painter.setBrush(QColor(230, 30, 30, 40));
+    for (const QWidget* each : window.findChildren<QWidget*>()) {
+        if (each->isVisible() && each->testAttribute(Qt::WA_SetCursor)) {
+            painter.drawRect(
+                QRect(each->mapTo(&window, QPoint(0, 0)), each->size()).adjusted(1, 1, -1, -1));
+        }
+    }
 }
 
 } // namespace
@@ -66,7 +84,8 @@ int usage() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeloxCD"));
-    const QStringList args = QApplication::arguments().mid(1);
+    QStringList args = QApplication::arguments().mid(1);
+    const bool areas = args.removeAll(QStringLiteral("--areas")) > 0;
     if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--overlay"))) {
         return usage();
     }
@@ -103,7 +122,11 @@ int main(int argc, char** argv) {
         window->BtnMenu_Click();
     }
     settle();
-    const bool saved = window->grab().save(args[1], "PNG");
+    QImage shot = window->grab().toImage();
+    if (areas) {
+        outlineClickAreas(*window, shot);
+    }
+    const bool saved = shot.save(args[1], "PNG");
 
     // Unloading deletes the catalogue's working copy and ends the program.
     try {
