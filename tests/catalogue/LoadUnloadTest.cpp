@@ -123,13 +123,6 @@ TEST_F(WindowLoad, StoredPicturesAndTheHandPointerComeWithTheWindow) {
     EXPECT_EQ(hand.pixmap().size(), QSize(32, 32));
 }
 
-TEST_F(WindowLoad, TheWindowLoadsWithoutARegisteredLinkControl) {
-    load();
-    ASSERT_NE(window->Tandem, nullptr);
-    EXPECT_FALSE(window->Tandem->created());
-    EXPECT_FALSE(window->Tandem->call("Init"));
-}
-
 TEST_F(WindowLoad, UnloadDeletesTheWorkingCopyAndEndsTheProgram) {
     load();
     velox::test::writeFile(programDir.path(), "aengdeu.dll", "working copy");
