@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace velox::win {
@@ -53,6 +54,15 @@ public:
     void BtnCopy_MouseMove();
     void BtnMenu_MouseMove();
     void chMachine_MouseMove();
+
+    // Catalogue browsing: the category buttons (CategoryListing.cpp), the
+    // program details (ProgramDetails.cpp) and the search (Search.cpp).
+    void Kategorie_Click(int index);
+    void Kategorie_MouseMove(int index);
+    void lstPrograms_Click();
+    void Search_Click();
+    void Search_MouseMove();
+    void txtSearch_KeyPress(int keyAscii);
 
     // Layout (Layout.cpp).
     void SetButtonPosition();
@@ -148,6 +158,12 @@ private:
 
     void createControls();
     void wireHandlers();
+
+    void listCategory(int category);
+    void showAlarmSounds();
+    std::optional<qint32> showProgramRecord();
+    void showProgramFiles(qint32 authorId);
+    void searchCatalogue();
 
     void chooseMachine(qint16 code);
     void chooseLanguage(qint16 code);
