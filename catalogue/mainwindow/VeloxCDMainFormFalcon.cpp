@@ -1,31 +1,47 @@
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 
-#include "catalogue/start/Main.h"
-#include "platform/win/ErrorRegimes.h"
-#include "platform/win/FileOps.h"
-#include "platform/win/ProgramEnd.h"
+#include "catalogue/mainwindow/LinkControlHost.h"
+#include "platform/win/Twips.h"
+#include "platform/win/TwipsControl.h"
 
 #include <QCloseEvent>
 
 namespace veloxcd {
+namespace {
+
+// The window's inner area in the design, in twips: the device photo from Left 15
+// on. It keeps this size in pixels on every screen (15 twips a pixel).
+constexpr int designWidth = 12015;
+constexpr int designHeight = 9000;
+constexpr int designTwipsPerPixel = 15;
+
+} // namespace
 
 VeloxCDMainFormFalcon::VeloxCDMainFormFalcon(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("VeloxCDMainFormFalcon"));
     setWindowTitle(QStringLiteral("Otter Software - VELOX CD Volume 1"));
+    setFixedSize(designWidth / designTwipsPerPixel, designHeight / designTwipsPerPixel);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::black);
+    setPalette(background);
+    setAutoFillBackground(true);
+    createControls();
+    wireHandlers();
 }
 
-void VeloxCDMainFormFalcon::Form_Load() {
-    show();
+VeloxCDMainFormFalcon::~VeloxCDMainFormFalcon() = default;
+
+double VeloxCDMainFormFalcon::ScaleWidth() const {
+    return width() * velox::win::twipsPerPixelX();
+}
+
+double VeloxCDMainFormFalcon::ScaleHeight() const {
+    return height() * velox::win::twipsPerPixelY();
 }
 
 void VeloxCDMainFormFalcon::closeEvent(QCloseEvent* event) {
     event->accept();
     Form_Unload();
-}
-
-void VeloxCDMainFormFalcon::Form_Unload() {
-    velox::win::trapped([] { velox::win::Kill(catalogueCopyPath()); });
-    velox::win::End();
 }
 
 } // namespace veloxcd

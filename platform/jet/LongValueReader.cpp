@@ -59,9 +59,9 @@ QByteArrayView LongValueReader::view(const JetFile& file, const char* field, int
     out.reserve(length);
     QSet<std::uint32_t> seen;
     for (std::uint32_t at = pointer; out.size() < qsizetype(length);) {
-        if (at == 0 || seen.contains(at >> 8))
+        if (at == 0 || seen.contains(at))
             damagedValue();
-        seen.insert(at >> 8);
+        seen.insert(at);
         const RowLocation row = rowAt(file, at);
         if (row.size < 4)
             damagedValue();

@@ -131,6 +131,7 @@ private:
         ExprPtr left = andExpr();
         while (peek().is("OR")) {
             next();
+            countOperator();
             auto node = std::make_unique<Expr>();
             node->kind = ExprKind::Or;
             node->args.push_back(std::move(left));
@@ -144,6 +145,7 @@ private:
         ExprPtr left = notExpr();
         while (peek().is("AND")) {
             next();
+            countOperator();
             auto node = std::make_unique<Expr>();
             node->kind = ExprKind::And;
             node->args.push_back(std::move(left));
@@ -153,7 +155,27 @@ private:
         return left;
     }
 
+    // Nesting and chains of AND / OR beyond these are refused rather than
+    // followed down the stack.
+    static constexpr int MaxDepth = 200;
+    static constexpr int MaxOperators = 1000;
+    void countOperator() {
+        if (++operators_ > MaxOperators)
+            expressionError();
+    }
+    struct Nesting {
+        explicit Nesting(Parser& p) : parser(p) {
+            if (++parser.depth_ > MaxDepth)
+                parser.expressionError();
+        }
+        ~Nesting() { --parser.depth_; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+        Parser& parser;
+    };
+
     ExprPtr notExpr() {
+        const Nesting nesting(*this);
         if (peek().is("NOT")) {
             next();
             auto node = std::make_unique<Expr>();
@@ -242,6 +264,7 @@ private:
     }
 
     ExprPtr operand() {
+        const Nesting nesting(*this);
         const Token t = peek();
         auto node = std::make_unique<Expr>();
         node->kind = ExprKind::Literal;
@@ -328,6 +351,8 @@ private:
     QString statement_;
     std::vector<Token> tokens_;
     std::size_t pos_ = 0;
+    int depth_ = 0;
+    int operators_ = 0;
 };
 
 } // namespace

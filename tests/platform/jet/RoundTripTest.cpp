@@ -149,7 +149,7 @@ TEST_F(RoundTrip, MdbReaderReadsTheSameValuesAndThePassword) {
         GTEST_SKIP() << "mdb-reader is not installed (./velox setup installs it)";
     DatabaseSpec spec;
     spec.password = QStringLiteral("##kazmo##");
-    spec.tables = {programs(600), allTypes()};
+    spec.tables = {programs(5000), allTypes()};
     JetWriter::write(path(), spec);
     for (const TableSpec& t : spec.tables) {
         SCOPED_TRACE(t.name.toStdString());

@@ -3,9 +3,13 @@
 #include "JetTestSupport.h"
 #include "platform/jet/Database.h"
 #include "platform/jet/JetError.h"
+#include "platform/jet/JetFormat.h"
+#include "platform/jet/Rc4.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace velox::jet;
@@ -81,6 +85,31 @@ TEST(Samples, PasswordsOfAccessFilesAreCheckedInBothFormats) {
     // A file without a password opens whatever the connect string says.
     EXPECT_NO_THROW(
         Database::open(sample("V1997-test.mdb"), false, true, QStringLiteral("MS Access;PWD=x;")));
+}
+
+TEST(Samples, Jet3PasswordIsReadFromItsPlace) {
+    // Access 97 keeps the password unmasked in the scrambled part of page 0.
+    QFile original(sample("V1997-test.mdb"));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    QByteArray bytes = original.readAll();
+    using namespace format;
+    char* scrambled = bytes.data() + HeaderEncryptedStart;
+    rc4(HeaderRc4Key, sizeof HeaderRc4Key, scrambled, HeaderEncryptedJet3);
+    std::memcpy(bytes.data() + HeaderPasswordOffset, "Sesam", 5);
+    rc4(HeaderRc4Key, sizeof HeaderRc4Key, scrambled, HeaderEncryptedJet3);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("locked97.mdb"));
+    QFile copy(path);
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+    copy.write(bytes);
+    copy.close();
+    EXPECT_NO_THROW(Database::open(path, false, true, QStringLiteral("MS Access;PWD=Sesam;")));
+    try {
+        Database::open(path, false, true, QStringLiteral("MS Access;PWD=sesam;"));
+        ADD_FAILURE();
+    } catch (const JetError& e) {
+        EXPECT_EQ(e.number(), errors::NotValidPassword);
+    }
 }
 
 } // namespace

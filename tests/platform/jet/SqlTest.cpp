@@ -180,6 +180,19 @@ TEST_F(Sql, RejectedStatementsRaiseJetNumbers) {
         {"SELECT * FROM Items ORDER BY", errors::SyntaxErrorInOrderBy},
         {"SELECT * FROM Items; SELECT", errors::SyntaxErrorInQuery},
     };
+    // Deep nesting is refused, not followed down the stack.
+    EXPECT_EQ(errorOf(QStringLiteral("SELECT * FROM Items WHERE ") +
+                      QString(100000, QLatin1Char('(')) + QStringLiteral("Num = 1")),
+              errors::SyntaxErrorInExpression);
+    EXPECT_EQ(errorOf(QStringLiteral("SELECT * FROM Items WHERE ") +
+                      QStringLiteral("NOT ").repeated(50000) + QStringLiteral("Num = 1")),
+              errors::SyntaxErrorInExpression);
+    EXPECT_EQ(errorOf(QStringLiteral("SELECT * FROM Items WHERE Num = 1") +
+                      QStringLiteral(" OR Num = 1").repeated(100000)),
+              errors::SyntaxErrorInExpression);
+    EXPECT_EQ(indexes(QStringLiteral("SELECT * FROM Items WHERE ") + QString(50, QLatin1Char('(')) +
+                      QStringLiteral("Num = 2") + QString(50, QLatin1Char(')'))),
+              (std::vector<qint64>{2}));
     for (const ErrorCase& c : cases) {
         SCOPED_TRACE(c.sql);
         EXPECT_EQ(errorOf(QLatin1String(c.sql)), c.number);

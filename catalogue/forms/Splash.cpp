@@ -1,0 +1,187 @@
+#include "catalogue/forms/Splash.h"
+
+#include "catalogue/mainwindow/ScreenPictures.h"
+#include "catalogue/mainwindow/StoredPictures.h"
+#include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
+#include "catalogue/start/ProgramState.h"
+#include "platform/win/ErrorRegimes.h"
+#include "platform/win/ImageBox.h"
+#include "platform/win/Label.h"
+#include "platform/win/Pictures.h"
+#include "platform/win/Twips.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace veloxcd {
+
+using namespace velox::win;
+
+namespace {
+
+// The inner area in the design, in twips, and where the credits run.
+constexpr double designWidth = 7470;
+constexpr double designHeight = 4350;
+constexpr double creditsLeft = 3800;
+constexpr int firstInterval = 5;
+constexpr int interval = 20;
+constexpr float step = 10;
+
+const char* const creditLines[] = {
+    "",
+    "VELOX CD Volume 1",
+    "",
+    "",
+    "",
+    "Many thanks to: ",
+    "All the freeware and",
+    "shareware authors",
+    "",
+    "Many thanks also to: ",
+    "Peter Ashdown of Velox UK",
+    "and Velox Germany.",
+    "",
+    "Without there help this",
+    "CD-ROM would not exist.",
+    "",
+    "Programming -",
+    "Layout - ",
+    "Design:",
+    "Otter Software\u00ae",
+    "",
+    "Otter Software 1999 - 2000",
+    "",
+    "",
+    "This CD-ROM has been",
+    "developed in Germany.",
+};
+
+} // namespace
+
+Splash::Splash(VeloxCDMainFormFalcon* mainForm)
+    : mainForm_(mainForm), scaleWidth_(designWidth), scaleHeight_(designHeight) {
+    setObjectName(QStringLiteral("Splash"));
+    setWindowTitle(QStringLiteral("About"));
+    setModal(true);
+    scrollText = new Label(QStringLiteral("scrollText"), -1, this);
+    scrollText->setAttribute(Qt::WA_TransparentForMouseEvents);
+    scrollText->setWordWrap(false);
+    QFont arialBold(QStringLiteral("Arial"));
+    arialBold.setStyleHint(QFont::SansSerif);
+    arialBold.setPointSizeF(9.75);
+    arialBold.setBold(true);
+    scrollText->setFont(arialBold);
+    scrollTimer = new QTimer(this);
+    scrollTimer->setObjectName(QStringLiteral("scrollTimer"));
+    scrollTimer->setInterval(firstInterval);
+    connect(scrollTimer, &QTimer::timeout, this, &Splash::scrollTimer_Timer);
+}
+
+QString Splash::creditsText() {
+    QString text;
+    for (const char* line : creditLines) {
+        text += QString::fromUtf8(line) + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+void Splash::Form_Load() {
+    scaleWidth_ = designWidth / fontScale;
+    scaleHeight_ = designHeight / fontScale;
+    setFixedSize(pixelsX(scaleWidth_), pixelsY(scaleHeight_));
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+
+    QString caption = creditsText();
+    caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    scrollText->setCaption(caption);
+    const auto left = static_cast<float>(creditsLeft / fontScale);
+    const int widthInPixels = std::max(1, width() - pixelsX(left));
+    const int heightInPixels = scrollText->fontMetrics()
+                                   .boundingRect(QRect(0, 0, widthInPixels, 1 << 20),
+                                                 Qt::AlignLeft | Qt::AlignTop, caption)
+                                   .height();
+    scrollText->Move(left, static_cast<float>(scaleHeight_),
+                     static_cast<float>(widthInPixels * twipsPerPixelX()),
+                     static_cast<float>(heightInPixels * twipsPerPixelY()));
+    scrollTimer->stop();
+    scrollTimer->setInterval(firstInterval);
+}
+
+void Splash::Form_Click() {
+    close();
+}
+
+void Splash::Form_KeyPress(int keyAscii) {
+    if (keyAscii < 64 || keyAscii > 122) {
+        close();
+        return;
+    }
+    aboutKeys += QChar(keyAscii);
+    const QString typed = aboutKeys.toUpper();
+    if (typed == QLatin1String("MAPLE")) {
+        scrollTimer->start();
+        aboutKeys.clear();
+    } else if (typed == QLatin1String("LANTERN")) {
+        switchToOsprey();
+    }
+    // Anything else stays collected: after one wrong letter neither word can
+    // come up again in this run.
+}
+
+// The Osprey gets Merlin's layout, start screen and settings line, but its own
+// photo, and machine code 8 from then on. Any error ends the switch silently, as
+// a choice on the machine overlay does.
+void Splash::switchToOsprey() {
+    trapped([this] {
+        machine = 4;
+        mainForm_->SetMachine();
+        mainForm_->LoadMainScreen();
+        mainForm_->imgVelox->setPicture(LoadPicture(machinePhotoPath(8)));
+        machine = 8;
+        aboutKeys.clear();
+    });
+}
+
+void Splash::scrollTimer_Timer() {
+    scrollTimer->setInterval(interval);
+    scrollText->setTop(scrollText->Top() - step);
+    if (scrollText->Top() + scrollText->Height() < 0) {
+        scrollText->setTop(static_cast<float>(scaleHeight_));
+    }
+}
+
+void Splash::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QImage artwork = storedPicture(QStringLiteral("Splash"));
+    if (artwork.isNull()) {
+        painter.fillRect(rect(), palette().window());
+    } else {
+        painter.drawImage(QPoint(0, 0), artwork);
+    }
+}
+
+void Splash::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        Form_Click();
+    }
+}
+
+void Splash::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    if (typed.size() == 1) {
+        Form_KeyPress(typed.at(0).unicode());
+    }
+}
+
+void Splash::hideEvent(QHideEvent* event) {
+    scrollTimer->stop();
+    QDialog::hideEvent(event);
+}
+
+} // namespace veloxcd

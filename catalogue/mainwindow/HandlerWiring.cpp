@@ -1,0 +1,45 @@
+// Every signal of the main window's controls that a handler answers, in one
+// place.
+#include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
+#include "platform/win/ImageBox.h"
+#include "platform/win/Label.h"
+#include "platform/win/ListBox.h"
+#include "platform/win/TextBox.h"
+
+namespace veloxcd {
+
+using velox::win::ImageBox;
+using velox::win::Label;
+using velox::win::ListBox;
+using velox::win::TextBox;
+
+void VeloxCDMainFormFalcon::wireHandlers() {
+    using Form = VeloxCDMainFormFalcon;
+
+    // Screens.
+    connect(chMachine, &ImageBox::Click, this, &Form::chMachine_Click);
+    connect(chMachine, &ImageBox::MouseMove, this, &Form::chMachine_MouseMove);
+    connect(BtnMenu, &ImageBox::Click, this, &Form::BtnMenu_Click);
+    connect(BtnMenu, &ImageBox::MouseMove, this, &Form::BtnMenu_MouseMove);
+    connect(BtnCopy, &ImageBox::MouseMove, this, &Form::BtnCopy_MouseMove);
+
+    // Catalogue browsing.
+    for (int i = 0; i < static_cast<int>(Kategorie.size()); ++i) {
+        ImageBox* button = Kategorie.at(static_cast<std::size_t>(i));
+        connect(button, &ImageBox::Click, this, [this, i] { Kategorie_Click(i); });
+        connect(button, &ImageBox::MouseMove, this, [this, i] { Kategorie_MouseMove(i); });
+    }
+    connect(lstPrograms, &ListBox::Click, this, &Form::lstPrograms_Click);
+    connect(Search, &ImageBox::Click, this, &Form::Search_Click);
+    connect(Search, &ImageBox::MouseMove, this, &Form::Search_MouseMove);
+    connect(txtSearch, &TextBox::KeyPress, this, &Form::txtSearch_KeyPress);
+
+    // Machine and language.
+    connect(mnuVeloxWren, &Label::Click, this, &Form::mnuVeloxWren_Click);
+    connect(mnuVeloxFalcon, &Label::Click, this, &Form::mnuVeloxFalcon_Click);
+    connect(mnuVeloxMerlin, &Label::Click, this, &Form::mnuVeloxMerlin_Click);
+    connect(mnuEnglish, &Label::Click, this, &Form::mnuEnglish_Click);
+    connect(mnuDeutsch, &Label::Click, this, &Form::mnuDeutsch_Click);
+}
+
+} // namespace veloxcd

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/win/TwipsControl.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace velox::win {
+
+// An image control: shows its picture stretched over its rectangle, or nothing
+// at all, so that without a picture it is a transparent click area over what
+// lies below.
+class ImageBox : public QWidget, public TwipsControl {
+    Q_OBJECT
+
+public:
+    ImageBox(const QString& name, int index, QWidget* parent);
+
+    [[nodiscard]] const QImage& Picture() const { return picture_; }
+    void setPicture(const QImage& picture);
+
+    [[nodiscard]] bool hasFont() const override { return false; }
+
+signals:
+    void Click();
+    void DblClick();
+    void MouseMove();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QImage picture_;
+};
+
+} // namespace velox::win

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/win/TwipsControl.h"
+
+#include <QListWidget>
+
+namespace velox::win {
+
+// A list box whose rows each carry a 32-bit number besides their text.
+class ListBox : public QListWidget, public TwipsControl {
+    Q_OBJECT
+
+public:
+    ListBox(const QString& name, int index, QWidget* parent);
+
+    // Appends a row at the end; NewIndex is then its index.
+    void AddItem(const QString& text);
+    [[nodiscard]] int NewIndex() const { return newIndex_; }
+    void Clear();
+    [[nodiscard]] int ListCount() const { return count(); }
+    // The selected row, or -1.
+    [[nodiscard]] int ListIndex() const { return currentRow(); }
+    void setListIndex(int row) { setCurrentRow(row); }
+    [[nodiscard]] QString List(int row) const;
+
+    // Raises 381 (invalid property array index) for a row that does not exist.
+    [[nodiscard]] qint32 ItemData(int row) const;
+    void setItemData(int row, qint32 value);
+
+signals:
+    // The selected row changed, by mouse or keyboard.
+    void Click();
+    void DblClick();
+    void MouseMove();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    [[nodiscard]] QListWidgetItem* row(int index) const;
+
+    int newIndex_ = -1;
+};
+
+} // namespace velox::win

@@ -1,0 +1,20 @@
+#include "platform/win/TextBox.h"
+
+#include <QKeyEvent>
+
+namespace velox::win {
+
+TextBox::TextBox(const QString& name, int index, QWidget* parent)
+    : QLineEdit(parent), TwipsControl(this, name, index) {
+    setFrame(true);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    if (typed.size() == 1) {
+        emit KeyPress(typed.at(0).unicode());
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+} // namespace velox::win
