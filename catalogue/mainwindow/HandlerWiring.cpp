@@ -1,6 +1,9 @@
 // Every signal of the main window's controls that a handler answers, in one
 // place.
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
+#include "platform/win/EventBoundary.h"
+#include "platform/win/FileListBox.h"
+#include "platform/win/Frame.h"
 #include "platform/win/ImageBox.h"
 #include "platform/win/Label.h"
 #include "platform/win/ListBox.h"
@@ -33,6 +36,24 @@ void VeloxCDMainFormFalcon::wireHandlers() {
     connect(Search, &ImageBox::Click, this, &Form::Search_Click);
     connect(Search, &ImageBox::MouseMove, this, &Form::Search_MouseMove);
     connect(txtSearch, &TextBox::KeyPress, this, &Form::txtSearch_KeyPress);
+
+    // Readme viewer, links, logos and exit. The readme and print handlers trap
+    // no errors of their own: what they leave untrapped is shown at the event's
+    // end, as the run-time shows it, and the program goes on.
+    const auto untrappedEvent = [this](void (Form::*handler)()) {
+        return [this, handler] { velox::win::runEvent([this, handler] { (this->*handler)(); }); };
+    };
+    connect(Imgreadme, &ImageBox::Click, this, untrappedEvent(&Form::Imgreadme_Click));
+    connect(FileListing, &ListBox::DblClick, this, untrappedEvent(&Form::FileListing_DblClick));
+    connect(detframe, &velox::win::Frame::Click, this, &Form::detframe_Click);
+    connect(printBtn, &ImageBox::Click, this, untrappedEvent(&Form::printBtn_Click));
+    connect(Imgemail, &ImageBox::Click, this, &Form::Imgemail_Click);
+    connect(Imghomepage, &ImageBox::Click, this, &Form::Imghomepage_Click);
+    connect(Velox, &ImageBox::Click, this, &Form::Velox_Click);
+    connect(imgVelox, &ImageBox::Click, this, &Form::imgVelox_Click);
+    connect(Otter, &ImageBox::Click, this, untrappedEvent(&Form::Otter_Click));
+    connect(Otter, &ImageBox::MouseMove, this, &Form::Otter_MouseMove);
+    connect(imgExit, &ImageBox::Click, this, &Form::imgExit_Click);
 
     // Machine and language.
     connect(mnuVeloxWren, &Label::Click, this, &Form::mnuVeloxWren_Click);

@@ -64,6 +64,19 @@ public:
     void Search_MouseMove();
     void txtSearch_KeyPress(int keyAscii);
 
+    // Readme viewer, links, logos and exit (ReadmeAndLinks.cpp).
+    void Imgreadme_Click();
+    void FileListing_DblClick();
+    void detframe_Click();
+    void printBtn_Click();
+    void Imgemail_Click();
+    void Imghomepage_Click();
+    void Velox_Click();
+    void imgVelox_Click();
+    void Otter_Click();
+    void Otter_MouseMove();
+    void imgExit_Click();
+
     // Layout (Layout.cpp).
     void SetButtonPosition();
 
