@@ -11,10 +11,10 @@
 
 #include <QDialog>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <set>
 
