@@ -16,6 +16,10 @@ protected:
     ~IClassFactory() = default;
 };
 
+// Marks a module's exported functions (DllGetClassObject, DllCanUnloadNow,
+// DllRegisterServer, DllUnregisterServer), which are also extern "C".
+#define VELOX_COM_EXPORT __attribute__((visibility("default")))
+
 // The exported functions of an in-process server module.
 using DllGetClassObjectFunction = HRESULT (*)(REFCLSID clsid, REFIID riid, void** object);
 using DllCanUnloadNowFunction = HRESULT (*)();
