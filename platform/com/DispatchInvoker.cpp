@@ -69,7 +69,7 @@ public:
             heap_.resize(count_);
         }
         for (std::size_t i = 0; i < count_; ++i) {
-            VariantInit(&at(i));
+            at(i).vt = VT_EMPTY;
         }
     }
     Arguments(const Arguments&) = delete;
@@ -108,7 +108,7 @@ public:
 
 private:
     std::size_t count_;
-    std::array<VARIANT, 8> inline_{};
+    std::array<VARIANT, 8> inline_; // only the first count_ are initialised
     std::vector<VARIANT> heap_;
     std::uint64_t ownedMask_ = 0;
 };
@@ -302,7 +302,7 @@ HRESULT dispatchInvoke(const InterfaceInfo& info, void* object, DISPID id, WORD 
     }
 
     VARIANT returned;
-    VariantInit(&returned);
+    returned.vt = VT_EMPTY;
     DispatchCall call(*member, args.data(), &returned);
     try {
         member->thunk(object, call);
@@ -327,7 +327,6 @@ HRESULT dispatchInvoke(const InterfaceInfo& info, void* object, DISPID id, WORD 
         VariantInit(&w.value);
     }
     if (result != nullptr) {
-        VariantInit(result);
         *result = returned;
     } else {
         VariantClear(&returned);

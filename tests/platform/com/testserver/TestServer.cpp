@@ -91,7 +91,7 @@ public:
                                    .arg(longValue)
                                    .arg(flag)
                                    .arg(qStringFromBstr(text))
-                                   .arg(when));
+                                   .arg(when, 0, 'g', 15));
     }
     void Outputs(SHORT* shortValue, LONG* longValue, SHORT* flag, BSTR* text, DOUBLE* when) {
         *shortValue = -2;
