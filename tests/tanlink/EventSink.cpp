@@ -66,12 +66,26 @@ std::vector<RecordedEvent> EventSink::events() const {
     return events_list_;
 }
 
-bool EventSink::waitFor(DISPID id, std::chrono::milliseconds timeout) {
+bool EventSink::waitFor(DISPID id, int count, std::chrono::milliseconds timeout) {
     std::unique_lock lock(mutex_);
     return arrived_.wait_for(lock, timeout, [&] {
-        return std::any_of(events_list_.begin(), events_list_.end(),
-                           [id](const RecordedEvent& e) { return e.id == id; });
+        return std::count_if(events_list_.begin(), events_list_.end(),
+                             [id](const RecordedEvent& e) { return e.id == id; }) >= count;
     });
+}
+
+QStringList EventSink::nth(DISPID id, int n) {
+    if (!waitFor(id, n)) {
+        return {QStringLiteral("(no event)")};
+    }
+    const std::lock_guard lock(mutex_);
+    int seen = 0;
+    for (const RecordedEvent& e : events_list_) {
+        if (e.id == id && ++seen == n) {
+            return e.args;
+        }
+    }
+    return {};
 }
 
 } // namespace velox::test

@@ -45,8 +45,13 @@ public:
     void answerCancel(bool cancel) { cancel_ = cancel; }
 
     [[nodiscard]] std::vector<RecordedEvent> events() const;
-    // Waits until an event with this DISPID has come (true) or the time is up.
-    bool waitFor(com::DISPID id, std::chrono::milliseconds timeout = std::chrono::seconds(20));
+    // Waits until `count` events with this DISPID have come (true) or the
+    // time is up.
+    bool waitFor(com::DISPID id, int count = 1,
+                 std::chrono::milliseconds timeout = std::chrono::seconds(20));
+    // The arguments of the n-th event with this DISPID (1-based), waiting
+    // for it; "(no event)" when it does not come.
+    QStringList nth(com::DISPID id, int n = 1);
     // References the sink holds from others (the connection point's).
     [[nodiscard]] com::ULONG references() const { return refs_; }
 
