@@ -20,6 +20,8 @@ public:
     static constexpr const IID& dispatchIid = IID__DTandemEng;
     static constexpr const IID& eventsIid = IID__DTandemEngEvents;
     static constexpr const CLSID& engineClass = CLSID_TandemEngine;
+    static constexpr const CLSID& classId = CLSID_TandemEng;
+    static constexpr com::UINT typeNameId = IDS_TANLINK;
     static constexpr int bitmapId = IDB_TANLINK;
 
     // A new control with one reference.

@@ -26,6 +26,8 @@ public:
     static constexpr const IID& dispatchIid = IID__DTandemEngS;
     static constexpr const IID& eventsIid = IID__DTandemEngSEvents;
     static constexpr const CLSID& engineClass = CLSID_TandemEngineS;
+    static constexpr const CLSID& classId = CLSID_TandemEngS;
+    static constexpr com::UINT typeNameId = IDS_TANLINKS;
     static constexpr int bitmapId = IDB_TANLINKS;
 
     // A new control with one reference.

@@ -8,6 +8,8 @@
 //
 // Derived (CTanlinkCtrl, CTanlinkCtrlS) provides
 //   static const com::InterfaceInfo& dispatchInterface();
+//   static constexpr const CLSID& classId;
+//   static constexpr com::UINT typeNameId;
 //   static constexpr const IID& dispatchIid, eventsIid;
 //   static constexpr const CLSID& engineClass;
 //   static constexpr int bitmapId;
@@ -28,6 +30,7 @@
 #include "tanlink/EngineCodes.h"
 #include "tanlink/MachinePath.h"
 #include "tanlink/ModuleLock.h"
+#include "tanlink/OleControlImpl.h"
 #include "tanlink/PropExchange.h"
 #include "tanlink/TanlinkResources.h"
 
@@ -48,7 +51,8 @@ inline constexpr com::HRESULT kPathTooLongResult =
 template <typename Derived, typename Engine, typename Callback>
 class LinkControl : public com::DispatchImpl<Derived>,
                     public com::ConnectionPointContainerImpl,
-                    public com::IProvideClassInfo2 {
+                    public com::IProvideClassInfo2,
+                    public OleControlImpl<Derived> {
 public:
     using BSTR = com::BSTR;
     using HRESULT = com::HRESULT;
@@ -73,6 +77,8 @@ public:
             *object = static_cast<com::IConnectionPointContainer*>(this);
         } else if (riid == com::IID_IProvideClassInfo || riid == com::IID_IProvideClassInfo2) {
             *object = static_cast<com::IProvideClassInfo2*>(this);
+        } else if (void* control = this->controlInterface(riid)) {
+            *object = control;
         } else {
             return com::E_NOINTERFACE;
         }
@@ -333,6 +339,7 @@ protected:
     ~LinkControl() {
         releaseEngine();
         events_.unadviseAll();
+        this->releaseSite();
         moduleLock().unlock();
     }
 
