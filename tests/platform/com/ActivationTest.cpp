@@ -385,3 +385,46 @@ TEST(CoInitialize, CountsPerThread) {
     EXPECT_EQ(CoInitialize(nullptr), S_OK);
     CoUninitialize();
 }
+
+TEST_F(Activation, EventsFireFromWorkerThreadsWhileSinksComeAndGo) {
+    ComPtr<IDispatch> object;
+    ASSERT_EQ(CoCreateInstance(velox::test::kTestObjectA, nullptr, CLSCTX_INPROC_SERVER,
+                               IID_IDispatch, object.putVoid()),
+              S_OK);
+    auto container = object.as<IConnectionPointContainer>();
+    ComPtr<IConnectionPoint> point;
+    ASSERT_EQ(container->FindConnectionPoint(velox::test::kTestEvents, point.put()), S_OK);
+    EventRecorder steady;
+    DWORD steadyCookie = 0;
+    ASSERT_EQ(point->Advise(&steady, &steadyCookie), S_OK);
+
+    std::atomic<bool> stop{false};
+    std::thread churn([&] {
+        EventRecorder passing;
+        while (!stop) {
+            DWORD cookie = 0;
+            if (SUCCEEDED(point->Advise(&passing, &cookie))) {
+                point->Unadvise(cookie);
+            }
+        }
+    });
+    std::vector<std::thread> firing;
+    for (int t = 0; t < 3; ++t) {
+        firing.emplace_back([&object] {
+            for (int i = 0; i < 200; ++i) {
+                VARIANT percent = make(VT_I2);
+                percent.iVal = 10;
+                VARIANT result;
+                callByName(object.get(), u"FireTick", {percent}, &result);
+            }
+        });
+    }
+    for (std::thread& t : firing) {
+        t.join();
+    }
+    stop = true;
+    churn.join();
+    EXPECT_EQ(steady.events.size(), 600u);
+    ASSERT_EQ(point->Unadvise(steadyCookie), S_OK);
+    EXPECT_EQ(steady.refs, 1u);
+}

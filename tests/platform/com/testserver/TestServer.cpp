@@ -4,7 +4,7 @@
 
 #include "TestServerIds.h"
 #include "platform/com/AutomationException.h"
-#include "platform/com/ClassFactory.h"
+#include "platform/com/ClassFactoryImpl.h"
 #include "platform/com/ClassInfo.h"
 #include "platform/com/ClassRegistration.h"
 #include "platform/com/ConnectionPointContainerImpl.h"
@@ -201,53 +201,7 @@ const InterfaceInfo& TestObject::dispatchInterface() {
     return kTestObjectInterface;
 }
 
-class Factory final : public IClassFactory {
-public:
-    HRESULT QueryInterface(REFIID riid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
-            *object = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    // The factory is static; a reference to it keeps the module loaded.
-    ULONG AddRef() override {
-        serverLock.lock();
-        return 2;
-    }
-    ULONG Release() override {
-        serverLock.unlock();
-        return 1;
-    }
-    HRESULT CreateInstance(IUnknown* outer, REFIID riid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        *object = nullptr;
-        if (outer != nullptr) {
-            return CLASS_E_NOAGGREGATION;
-        }
-        auto* created = new TestObject();
-        const HRESULT hr = created->QueryInterface(riid, object);
-        created->Release();
-        return hr;
-    }
-    HRESULT LockServer(BOOL lock) override {
-        if (lock != FALSE) {
-            serverLock.lock();
-        } else {
-            serverLock.unlock();
-        }
-        return S_OK;
-    }
-};
-
-Factory factory;
+ClassFactoryImpl factory(serverLock, createObject<TestObject>);
 
 } // namespace
 
