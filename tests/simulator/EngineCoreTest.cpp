@@ -98,16 +98,16 @@ TEST_F(EngineCoreTest, AttributesAndTimesReachTheRecord) {
     FileEntry entry;
     ASSERT_EQ(core.fileInfo(hh("c:\\t.TXT"), &entry), kOk);
     EXPECT_EQ(entry.name, "T.txt");
-    EXPECT_EQ(entry.record.size, 5u);
-    EXPECT_EQ(entry.record.attributes, 0x20u);
+    EXPECT_EQ(+entry.record.size, 5u);
+    EXPECT_EQ(+entry.record.attributes, 0x20u);
     const quint64 fileTime = (quint64{entry.record.modifiedHigh} << 32) | entry.record.modifiedLow;
     EXPECT_EQ(fileTime, (1700000000ull + 11644473600ull) * 10000000ull);
 
     ASSERT_EQ(core.setAttributes(hh("C:\\T.txt"), 0x03), kOk);
     ASSERT_EQ(core.fileInfo(hh("C:\\T.txt"), &entry), kOk);
-    EXPECT_EQ(entry.record.attributes, 0x03u);
+    EXPECT_EQ(+entry.record.attributes, 0x03u);
     ASSERT_EQ(core.fileInfo(hh("C:\\System"), &entry), kOk);
-    EXPECT_EQ(entry.record.attributes, 0x10u);
+    EXPECT_EQ(+entry.record.attributes, 0x10u);
 }
 
 TEST_F(EngineCoreTest, FolderRequests) {
@@ -152,16 +152,16 @@ TEST_F(EngineCoreTest, DriveRequests) {
     });
     DriveInfoRecord drive{};
     ASSERT_EQ(core.driveInfo(hh("d:"), &drive), kOk);
-    EXPECT_EQ(drive.totalSizeHigh, 1u);
-    EXPECT_EQ(drive.totalSizeLow, 2u << 30);
-    EXPECT_EQ(drive.freeSpaceHigh, 1u);
-    EXPECT_EQ(drive.freeSpaceLow, 0u);
+    EXPECT_EQ(+drive.totalSizeHigh, 1u);
+    EXPECT_EQ(+drive.totalSizeLow, 2u << 30);
+    EXPECT_EQ(+drive.freeSpaceHigh, 1u);
+    EXPECT_EQ(+drive.freeSpaceLow, 0u);
     EXPECT_STREQ(drive.name, "Memory card");
 
     // Without a stated free space, the drive's contents count against it.
     prefix.putOnHandheld("C:\\Fill.bin", QByteArray(1000, 'f'));
     ASSERT_EQ(core.driveInfo(hh("C:\\"), &drive), kOk);
-    EXPECT_EQ(drive.freeSpaceLow, (8u << 20) - 1000u);
+    EXPECT_EQ(+drive.freeSpaceLow, (8u << 20) - 1000u);
 
     EXPECT_EQ(core.labelDrive(hh("C:"), "Main"), kOk);
     EXPECT_EQ(core.labelDrive(hh("C:"), QByteArray(32, 'L')), kErrorInvalidName);

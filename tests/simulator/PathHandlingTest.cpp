@@ -97,11 +97,11 @@ TEST(PathParsingTest, ParsesPathsInParts) {
         ParseRecord parsed{};
         ASSERT_EQ(parsePath(c.parts[0], c.parts[1], c.parts[2], &parsed), kOk) << c.path;
         EXPECT_EQ(parsedPathText(parsed), c.path);
-        EXPECT_EQ(parsed.driveLength, c.drive) << c.path;
-        EXPECT_EQ(parsed.directoryLength, c.directory) << c.path;
-        EXPECT_EQ(parsed.fileLength, c.file) << c.path;
-        EXPECT_EQ(parsed.extensionLength, c.extension) << c.path;
-        EXPECT_EQ(parsed.wildcard, c.wildcard) << c.path;
+        EXPECT_EQ(+parsed.driveLength, c.drive) << c.path;
+        EXPECT_EQ(+parsed.directoryLength, c.directory) << c.path;
+        EXPECT_EQ(+parsed.fileLength, c.file) << c.path;
+        EXPECT_EQ(+parsed.extensionLength, c.extension) << c.path;
+        EXPECT_EQ(+parsed.wildcard, c.wildcard) << c.path;
     }
     ParseRecord parsed{};
     EXPECT_EQ(parsePath(nullptr, nullptr, nullptr, &parsed), kErrorInvalidParameter);

@@ -30,7 +30,7 @@ TEST(MachinePathTest, PacksPathsThatFitAndRefusesLongerOnes) {
         std::memset(&record, 0x55, sizeof record);
         EXPECT_EQ(packMachinePath(kMachineHandheld, c.path, record), c.code) << c.path.size();
         EXPECT_EQ(machinePathText(record), c.stored);
-        EXPECT_EQ(record.machine, c.code == kOk ? kMachineHandheld : 0);
+        EXPECT_EQ(+record.machine, c.code == kOk ? kMachineHandheld : 0);
         // Nothing beyond the text's NUL is left from before.
         for (std::size_t i = static_cast<std::size_t>(c.stored.size()); i < kPathFieldSize; ++i) {
             ASSERT_EQ(record.path[i], '\0') << i;
