@@ -1,7 +1,7 @@
 // The control module TANLINK.OCX: its three class factories and the four
 // functions it exports. Nothing else leaves the module.
 
-#include "platform/com/ClassFactory.h"
+#include "platform/com/ClassFactoryImpl.h"
 #include "platform/com/ModulePath.h"
 #include "tanlink/CTanlinkCtrl.h"
 #include "tanlink/CTanlinkCtrlS.h"
@@ -14,72 +14,33 @@ using namespace velox::tanlink;
 
 namespace {
 
-// One factory per class, alive as long as the module. A reference to a
+// Makes an object through its own create() (born with one reference) and
+// hands out the interface asked for.
+template <typename Object> HRESULT create(REFIID riid, void** object) {
+    if (object == nullptr) {
+        return E_POINTER;
+    }
+    *object = nullptr;
+    Object* created = Object::create();
+    const HRESULT hr = created->QueryInterface(riid, object);
+    created->Release();
+    return hr;
+}
+
+// One factory per class, alive as long as the module; a reference to a
 // factory holds the module, as a server lock does.
-template <typename Object> class Factory final : public IClassFactory {
-public:
-    explicit Factory(const CLSID& clsid) : clsid_(clsid) {}
-
-    [[nodiscard]] const CLSID& clsid() const { return clsid_; }
-
-    HRESULT QueryInterface(REFIID riid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
-            *object = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG AddRef() override {
-        moduleLock().lock();
-        return 2;
-    }
-    ULONG Release() override {
-        moduleLock().unlock();
-        return 1;
-    }
-    HRESULT CreateInstance(IUnknown* outer, REFIID riid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        *object = nullptr;
-        if (outer != nullptr) {
-            return CLASS_E_NOAGGREGATION;
-        }
-        Object* created = Object::create();
-        const HRESULT hr = created->QueryInterface(riid, object);
-        created->Release();
-        return hr;
-    }
-    HRESULT LockServer(BOOL lock) override {
-        if (lock != FALSE) {
-            moduleLock().lock();
-        } else {
-            moduleLock().unlock();
-        }
-        return S_OK;
-    }
-
-private:
-    CLSID clsid_;
-};
-
-Factory<CTanlinkCtrl> tanlinkFactory(CLSID_TandemEng);
-Factory<CTanlinkCtrlS> tanlinkSFactory(CLSID_TandemEngS);
-Factory<CTanlinkPropPage> propPageFactory(CLSID_TanlinkPropPage);
+ClassFactoryImpl tanlinkFactory(moduleLock(), create<CTanlinkCtrl>);
+ClassFactoryImpl tanlinkSFactory(moduleLock(), create<CTanlinkCtrlS>);
+ClassFactoryImpl propPageFactory(moduleLock(), create<CTanlinkPropPage>);
 
 IClassFactory* factoryFor(REFCLSID clsid) {
-    if (clsid == tanlinkFactory.clsid()) {
+    if (clsid == CLSID_TandemEng) {
         return &tanlinkFactory;
     }
-    if (clsid == tanlinkSFactory.clsid()) {
+    if (clsid == CLSID_TandemEngS) {
         return &tanlinkSFactory;
     }
-    if (clsid == propPageFactory.clsid()) {
+    if (clsid == CLSID_TanlinkPropPage) {
         return &propPageFactory;
     }
     return nullptr;

@@ -133,6 +133,11 @@ TEST_F(HostTest, CopiesAnAlarmToTheHandheldThroughTheControlAsTheCatalogueDoes) 
         }
     }
     EXPECT_EQ(last, 100);
+    // A callback still running on the worker keeps the control (and so its
+    // sinks) until it returns; then the sink is let go.
+    for (int attempt = 0; attempt < 200 && sink_.references() != 0; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
     EXPECT_EQ(sink_.references(), 0u);
 }
 
