@@ -82,7 +82,7 @@ LONG CTanlinkCtrl::GetDrives(SHORT machine) {
         return CO_E_NOTINITIALIZED;
     }
     MachinePathRecord rec;
-    packMachinePath(machine, std::string_view(), rec);
+    packMachinePath(machine, std::string_view(""), rec); // the machine alone
     return e->GetDrives(&rec);
 }
 

@@ -121,7 +121,7 @@ BSTR CTanlinkCtrlS::GetDrives(SHORT machine, LONG* lError) {
         return SysAllocString(u"");
     }
     MachinePathRecord rec;
-    packMachinePath(machine, std::string_view(), rec);
+    packMachinePath(machine, std::string_view(""), rec); // the machine alone
     std::vector<char> drives(kDriveListSize, '\0');
     setCode(lError, e->GetDrives(&rec, drives.data(), kDriveListSize));
     return textOf(drives);
