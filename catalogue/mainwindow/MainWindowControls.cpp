@@ -159,6 +159,8 @@ void VeloxCDMainFormFalcon::createControls() {
           std::pair{katMerlinger, "katMerlinger"}}) {
         image->setPicture(storedPicture(QString::fromLatin1(picture)));
     }
+    // The readme text lies over the file list that shares its area.
+    txtReadme->raise();
 }
 
 TwipsControl* VeloxCDMainFormFalcon::control(const QString& name, int index) const {

@@ -8,7 +8,7 @@
 //
 // --tour walks a newcomer's first visit by clicking the click areas as a user
 // would, and saves a picture of each screen into DIR: a category list, a
-// program's details, the search, the alarm sounds, both overlays and the About
+// program's details and readme, the search, the alarm sounds, both overlays and the About
 // screen.
 //
 // --areas outlines every clickable control that is shown, so that one can see
@@ -124,6 +124,14 @@ bool tour(veloxcd::VeloxCDMainFormFalcon& window, const QString& folder) {
     if (window.lstPrograms->ListCount() > 0) {
         window.lstPrograms->setListIndex(0);
         saved &= save(window, folder, "tour-details.png");
+        if (window.Imgreadme->isVisible()) {
+            click(window.Imgreadme);
+            if (window.FileListing->ListCount() > 0) {
+                window.FileListing->setListIndex(0);
+                window.FileListing_DblClick();
+                saved &= save(window, folder, "tour-readme.png");
+            }
+        }
     }
     click(window.Search);
     window.txtSearch->setText(QStringLiteral("clock"));

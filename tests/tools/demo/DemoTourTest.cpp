@@ -1,6 +1,7 @@
 // The demo CD driven through the real window: every category of every model
 // lists programs, and every screen of a newcomer's tour is reached by clicking
 // the click areas.
+#include "catalogue/mainwindow/TextFileBox.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 #include "catalogue/start/Main.h"
 #include "catalogue/start/ProgramState.h"
@@ -103,6 +104,15 @@ TEST_F(DemoTour, EveryScreenOfTheTourIsReachedByClicking) {
     window->lstPrograms->setListIndex(0); // a click on the first row
     EXPECT_TRUE(window->detframe->isVisible());
     EXPECT_FALSE(window->Programmname->Caption().isEmpty());
+
+    // The readme: listed, then shown over the list that shares its area.
+    click(window->Imgreadme);
+    ASSERT_GE(window->FileListing->ListCount(), 1);
+    window->FileListing->setListIndex(0);
+    window->FileListing_DblClick();
+    QWidget* readme = window->txtReadme;
+    QWidget* onTop = window->childAt(readme->geometry().center());
+    EXPECT_TRUE(onTop == readme || readme->isAncestorOf(onTop));
 
     click(window->Search);
     EXPECT_TRUE(window->txtSearch->isVisible());
