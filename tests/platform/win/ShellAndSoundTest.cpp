@@ -1,0 +1,89 @@
+#include "platform/win/RuntimeError.h"
+#include "platform/win/Shell.h"
+#include "platform/win/Sound.h"
+#include "support/ScopedPrefix.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using namespace velox::win;
+using velox::test::writeFile;
+
+TEST(CommandLines, SplitIntoProgramAndArgumentsWithQuotes) {
+    struct Case {
+        const char* line;
+        const char* program;
+        QStringList arguments;
+    };
+    const Case cases[] = {
+        {"C:\\CATALOG\\korainst.exe D:\\Programs\\Tools\\tool.KIT",
+         "C:\\CATALOG\\korainst.exe",
+         {"D:\\Programs\\Tools\\tool.KIT"}},
+        {"\"/opt/My Programs/korainst.exe\" D:\\a.KIT",
+         "/opt/My Programs/korainst.exe",
+         {"D:\\a.KIT"}},
+        {"  prog   a  \"b c\" ", "prog", {"a", "b c"}},
+        {"prog \"\"", "prog", {""}},
+        {"", "", {}},
+    };
+    for (const Case& c : cases) {
+        const CommandLine command = splitCommandLine(c.line);
+        EXPECT_EQ(command.program, QString(c.program)) << c.line;
+        EXPECT_EQ(command.arguments, c.arguments) << c.line;
+    }
+}
+
+TEST(Shell, TheRecordingSeamSeesTheCommandAndStyle) {
+    QTemporaryDir dir;
+    writeFile(dir.path(), "korainst.exe", "#!/bin/sh\n");
+    RecordingProcesses processes;
+    Shell("\"" + dir.path() + "/korainst.exe\" D:\\Programs\\1\\a.KIT", vbMinimizedFocus);
+    ASSERT_EQ(processes.started().size(), 1U);
+    EXPECT_EQ(processes.started()[0].command.arguments, QStringList({"D:\\Programs\\1\\a.KIT"}));
+    EXPECT_EQ(processes.started()[0].windowStyle, vbMinimizedFocus);
+    try {
+        Shell(dir.path() + "/missing.exe x");
+        FAIL() << "a missing program must raise";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), err::FileNotFound);
+    }
+}
+
+TEST(Shell, TheRealSeamStartsAProgramWithoutWaiting) {
+    QTemporaryDir dir;
+    const QString marker = dir.path() + "/ran";
+    const QString script =
+        writeFile(dir.path(), "My Installer/inst.sh",
+                  "#!/bin/sh\nprintf '%s' \"$1\" > \"" + marker.toUtf8() + "\"\n");
+    QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
+    Shell("\"" + script + "\" D:\\a.KIT");
+    QElapsedTimer waited;
+    waited.start();
+    while (!QFile::exists(marker) && waited.elapsed() < 10000) {
+        QThread::msleep(20);
+    }
+    QThread::msleep(50);
+    QFile ran(marker);
+    ASSERT_TRUE(ran.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ran.readAll().trimmed(), QByteArray("D:\\a.KIT"));
+
+    const QString plain = writeFile(dir.path(), "notes.txt", "not a program");
+    EXPECT_THROW(Shell(plain), RuntimeError);
+}
+
+TEST(Sound, PlaysExistingFilesByWindowsPathAndSkipsMissingOnes) {
+    velox::test::ScopedPrefix prefix;
+    QTemporaryDir cd;
+    writeFile(cd.path(), "Wavs/CHIME.WAV", "RIFF");
+    prefix.writeDrives("D: cdrom " + cd.path() + "\nE: cdrom " + cd.path() + "/none\n");
+    RecordingSounds sounds;
+    EXPECT_TRUE(sndPlaySoundA("D:\\Wavs\\chime.wav", SND_ASYNC | SND_NODEFAULT));
+    EXPECT_FALSE(sndPlaySoundA("D:\\Wavs\\other.wav", SND_ASYNC | SND_NODEFAULT));
+    EXPECT_FALSE(sndPlaySoundA("E:\\Wavs\\chime.wav", SND_ASYNC | SND_NODEFAULT));
+    ASSERT_EQ(sounds.played().size(), 1U);
+    EXPECT_EQ(sounds.played()[0].hostFile, cd.path() + "/Wavs/CHIME.WAV");
+    EXPECT_EQ(sounds.played()[0].flags, 3U);
+}
