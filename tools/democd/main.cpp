@@ -1,0 +1,45 @@
+// democd: draws the demo CD's pictures and sounds, and the pictures stored
+// with the catalogue's main window.
+//
+//   democd OUTDIR                    writes OUTDIR/Pictures and OUTDIR/Wavs
+//   democd --window-pictures DIR     writes the window's own pictures into DIR
+#include "tools/democd/DemoCd.h"
+#include "tools/democd/WindowPictures.h"
+
+#include <QGuiApplication>
+#include <QStringList>
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+int usage() {
+    std::fputs("usage: democd OUTDIR\n"
+               "       democd --window-pictures DIR\n",
+               stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Drawing needs fonts but no display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    const QStringList args = QGuiApplication::arguments().mid(1);
+    try {
+        if (args.size() == 2 && args[0] == QLatin1String("--window-pictures")) {
+            velox::democd::writeWindowPictures(args[1]);
+        } else if (args.size() == 1 && !args[0].startsWith(QLatin1Char('-'))) {
+            velox::democd::writeDemoCd(args[0]);
+        } else {
+            return usage();
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "democd: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
