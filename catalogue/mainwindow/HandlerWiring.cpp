@@ -1,13 +1,17 @@
 // Every signal of the main window's controls that a handler answers, in one
 // place.
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
+#include "platform/win/FileListBox.h"
+#include "platform/win/HScrollBar.h"
 #include "platform/win/ImageBox.h"
 #include "platform/win/Label.h"
 
 namespace veloxcd {
 
+using velox::win::HScrollBar;
 using velox::win::ImageBox;
 using velox::win::Label;
+using velox::win::ListBox;
 
 void VeloxCDMainFormFalcon::wireHandlers() {
     using Form = VeloxCDMainFormFalcon;
@@ -18,6 +22,13 @@ void VeloxCDMainFormFalcon::wireHandlers() {
     connect(BtnMenu, &ImageBox::Click, this, &Form::BtnMenu_Click);
     connect(BtnMenu, &ImageBox::MouseMove, this, &Form::BtnMenu_MouseMove);
     connect(BtnCopy, &ImageBox::MouseMove, this, &Form::BtnCopy_MouseMove);
+
+    // Device transfer.
+    connect(BtnCopy, &ImageBox::Click, this, &Form::BtnCopy_Click);
+    connect(lstPrograms, &ListBox::DblClick, this, &Form::lstPrograms_DblClick);
+    connect(waveList, &ListBox::Click, this, &Form::waveList_Click);
+    connect(scrVolume, &HScrollBar::Change, this, &Form::scrVolume_Change);
+    connect(scrRepeat, &HScrollBar::Change, this, &Form::scrRepeat_Change);
 
     // Machine and language.
     connect(mnuVeloxWren, &Label::Click, this, &Form::mnuVeloxWren_Click);
