@@ -7,10 +7,14 @@ function(velox_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock velox_test_main velox_warnings)
+  # Where the test data lives, compiled in (the test main sets the offscreen
+  # platform itself).
+  target_compile_definitions(${name} PRIVATE
+    VELOX_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
+    VELOX_JET_SAMPLES="${PROJECT_SOURCE_DIR}/tests/data/jet-samples")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELOX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;VELOX_JET_SAMPLES=${PROJECT_SOURCE_DIR}/tests/data/jet-samples"
-               TIMEOUT 300)
+    PROPERTIES TIMEOUT 300)
 endfunction()
 
 # velox_add_bench(NAME SOURCES file... LIBS target...)

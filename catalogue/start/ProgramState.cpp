@@ -1,5 +1,6 @@
 #include "catalogue/start/ProgramState.h"
 
+#include "catalogue/start/Catalogue.h"
 #include "catalogue/start/InterfaceTexts.h"
 
 namespace veloxcd {
@@ -16,6 +17,8 @@ void resetProgramState() {
     authorHomepage.clear();
     aboutKeys.clear();
     clearTexts();
+    catalogueRs.reset();
+    catalogueDb.reset();
 }
 
 } // namespace veloxcd

@@ -1,6 +1,7 @@
 #include "tools/democd/DemoCd.h"
 
 #include "tools/democd/AlarmSounds.h"
+#include "tools/democd/DemoPrograms.h"
 #include "tools/democd/DevicePhoto.h"
 #include "tools/democd/ImageFiles.h"
 #include "tools/democd/Palette.h"
@@ -91,6 +92,7 @@ void writePictures(const QString& cdRoot) {
 void writeDemoCd(const QString& cdRoot) {
     writePictures(cdRoot);
     writeAlarmSounds(makeFolder(cdRoot, QStringLiteral("Wavs")).path());
+    writePrograms(cdRoot);
 }
 
 } // namespace velox::democd

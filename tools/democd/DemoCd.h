@@ -17,7 +17,7 @@ void writePicture(const QString& pictureDir, const QString& fileName);
 // Throws std::runtime_error when a file cannot be written.
 void writePictures(const QString& cdRoot);
 
-// Writes the whole demo CD content this tool makes: "Pictures" and "Wavs".
+// Writes the whole demo CD: "Pictures", "Wavs" and "Programs".
 void writeDemoCd(const QString& cdRoot);
 
 } // namespace velox::democd

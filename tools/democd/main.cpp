@@ -1,7 +1,7 @@
 // democd: draws the demo CD's pictures and sounds, and the pictures stored
 // with the catalogue's main window.
 //
-//   democd OUTDIR                    writes OUTDIR/Pictures and OUTDIR/Wavs
+//   democd OUTDIR                    writes OUTDIR/Pictures, OUTDIR/Wavs and OUTDIR/Programs
 //   democd --window-pictures DIR     writes the window's own pictures into DIR
 #include "tools/democd/DemoCd.h"
 #include "tools/democd/WindowPictures.h"

@@ -1,0 +1,340 @@
+// The catalogue's two list queries (category and search), each call opening
+// the file, running the query, reading every field of every row and closing:
+// our Jet reader side by side with SQLite (the same rows, the equivalent
+// statements) and with the npm package mdb-reader.
+#include "catalogue/start/Catalogue.h"
+#include "catalogue/start/CatalogueQueries.h"
+#include "platform/jet/Database.h"
+#include "platform/jet/JetWriter.h"
+#include "tools/velox-catalogue/CatalogueSchema.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <sqlite3.h>
+
+using namespace velox::jet;
+
+namespace {
+
+constexpr qint16 Machine = 2;
+constexpr int Category = 2;
+const char* const Needle = "kalender";
+const int Sizes[] = {1000, 10000, 100000};
+
+const char* const GermanWords[] = {
+    "Programm", "für",     "den",    "Handheld", "mit",    "Größe",    "Übersicht", "schnell",
+    "Daten",    "und",     "Liste",  "Spiel",    "Straße", "Adressen", "einfach",   "Werkzeug",
+    "Termine",  "Notizen", "Bilder", "Musik",    "Ärger",  "ohne",     "viele",     "Funktionen"};
+const char* const EnglishWords[] = {"program",  "for",       "the",    "handheld", "with",  "size",
+                                    "overview", "fast",      "data",   "and",      "list",  "game",
+                                    "street",   "addresses", "simple", "tool",     "dates", "notes",
+                                    "pictures", "music",     "many",   "features"};
+
+QString words(QRandomGenerator& gen, const char* const* vocabulary, int count, int length,
+              bool withNeedle) {
+    QString out;
+    while (out.size() < length) {
+        if (!out.isEmpty())
+            out += QLatin1Char(' ');
+        out += QString::fromUtf8(vocabulary[gen.bounded(count)]);
+    }
+    if (withNeedle)
+        out.insert(out.size() / 2, QStringLiteral(" Kalender "));
+    return out;
+}
+
+struct Catalogue {
+    QString jet;
+    QString sqlite;
+};
+
+std::vector<std::vector<Value>> makeRows(int programs) {
+    QRandomGenerator gen{static_cast<quint32>(programs)};
+    std::vector<std::vector<Value>> rows;
+    rows.reserve(std::size_t(programs));
+    for (int i = 0; i < programs; ++i) {
+        const bool hit = gen.bounded(20) == 0;
+        rows.push_back({
+            qint64(i + 1),
+            QStringLiteral("%1 %2").arg(words(gen, EnglishWords, 22, 8, false)).arg(i),
+            qint64(1 + gen.bounded(7)),
+            qint64(1 + gen.bounded(63)),
+            qint64(gen.bounded(500)),
+            QString::number(gen.bounded(5)),
+            QString::number(gen.bounded(10)),
+            QString::number(gen.bounded(10)),
+            words(gen, GermanWords, 24, 200 + int(gen.bounded(900)), hit),
+            words(gen, EnglishWords, 22, 200 + int(gen.bounded(900)), false),
+            qint64(1 + gen.bounded(3)),
+            Value(Null{}),
+            gen.bounded(2) ? Value(QStringLiteral("Shareware, 20 DM")) : Value(Null{}),
+            QStringLiteral("free"),
+            QStringLiteral("Author %1").arg(gen.bounded(500)),
+        });
+    }
+    return rows;
+}
+
+void writeSqlite(const QString& path, const std::vector<std::vector<Value>>& rows) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &db);
+    const auto columns = veloxcd::tools::programColumns();
+    QString create = QStringLiteral("CREATE TABLE VeloxFalconCD (");
+    QString insert = QStringLiteral("INSERT INTO VeloxFalconCD VALUES (");
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const bool text = columns[c].type == format::ColumnType::Text ||
+                          columns[c].type == format::ColumnType::Memo;
+        create += (c ? QStringLiteral(", ") : QString()) + QLatin1Char('"') + columns[c].name +
+                  QLatin1Char('"') + (text ? QStringLiteral(" TEXT") : QStringLiteral(" INTEGER"));
+        insert += c ? QStringLiteral(", ?") : QStringLiteral("?");
+    }
+    sqlite3_exec(db, (create + QLatin1Char(')')).toUtf8().constData(), nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, (insert + QLatin1Char(')')).toUtf8().constData(), -1, &st, nullptr);
+    for (const auto& row : rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const int at = int(c) + 1;
+            if (isNull(row[c]))
+                sqlite3_bind_null(st, at);
+            else if (const auto* i = std::get_if<qint64>(&row[c]))
+                sqlite3_bind_int64(st, at, *i);
+            else {
+                const QByteArray utf8 = std::get<QString>(row[c]).toUtf8();
+                sqlite3_bind_text(st, at, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+            }
+        }
+        sqlite3_step(st);
+        sqlite3_reset(st);
+    }
+    sqlite3_finalize(st);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+QTemporaryDir& workDir() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+const Catalogue& catalogueOf(int programs) {
+    static std::map<int, Catalogue> made;
+    auto it = made.find(programs);
+    if (it != made.end())
+        return it->second;
+    Catalogue c;
+    c.jet = workDir().filePath(QStringLiteral("veloxcd-%1.db").arg(programs));
+    c.sqlite = workDir().filePath(QStringLiteral("veloxcd-%1.sqlite").arg(programs));
+    const auto rows = makeRows(programs);
+    DatabaseSpec spec;
+    spec.password = QStringLiteral("##kazmo##");
+    TableSpec programsTable{QStringLiteral("VeloxFalconCD"), veloxcd::tools::programColumns(),
+                            rows};
+    TableSpec authors{QStringLiteral("User"), veloxcd::tools::authorColumns(), {}};
+    spec.tables = {programsTable, authors};
+    JetWriter::write(c.jet, spec);
+    writeSqlite(c.sqlite, rows);
+    return made.emplace(programs, c).first->second;
+}
+
+QString sqliteCategory() {
+    return QStringLiteral("SELECT * FROM VeloxFalconCD WHERE machines IN ") +
+           veloxcd::machineCodeList(Machine) +
+           QStringLiteral(" AND Kategorie=%1 ORDER BY Programmname COLLATE NOCASE").arg(Category);
+}
+
+QString sqliteSearch() {
+    const QString t = QString::fromLatin1(Needle);
+    return QStringLiteral("SELECT * FROM VeloxFalconCD WHERE (Programmname LIKE '%%1%' OR Author "
+                          "LIKE '%%1%' OR "
+                          "BeschreibungEnglisch LIKE '%%1%' OR BeschreibungDeutsch LIKE '%%1%')")
+        .arg(t);
+}
+
+qint64 jetCall(const QString& path, const QString& sql) {
+    auto db = Database::open(path, false, false, QStringLiteral("MS Access;PWD=##kazmo##;"));
+    auto rs = db->openRecordset(sql);
+    qint64 touched = 0;
+    const int fields = int(rs->fieldNames().size());
+    while (!rs->eof()) {
+        for (int f = 0; f < fields; ++f) {
+            const Value& v = rs->field(f);
+            if (const auto* s = std::get_if<QString>(&v))
+                touched += s->size();
+            else if (!isNull(v))
+                ++touched;
+        }
+        rs->moveNext();
+    }
+    rs->close();
+    db->close();
+    return touched;
+}
+
+qint64 sqliteCall(const QString& path, const QString& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr);
+    qint64 touched = 0;
+    const int fields = sqlite3_column_count(st);
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        for (int f = 0; f < fields; ++f) {
+            switch (sqlite3_column_type(st, f)) {
+            case SQLITE_TEXT: {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, f));
+                touched += QString::fromUtf8(text, sqlite3_column_bytes(st, f)).size();
+                break;
+            }
+            case SQLITE_NULL:
+                break;
+            default:
+                touched += sqlite3_column_int64(st, f) != 0 ? 1 : 1;
+            }
+        }
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return touched;
+}
+
+void BM_Jet_Category(benchmark::State& state) {
+    const Catalogue& c = catalogueOf(int(state.range(0)));
+    const QString sql = veloxcd::categoryQuery(Machine, Category);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(jetCall(c.jet, sql));
+}
+void BM_Sqlite_Category(benchmark::State& state) {
+    const Catalogue& c = catalogueOf(int(state.range(0)));
+    const QString sql = sqliteCategory();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sqliteCall(c.sqlite, sql));
+}
+void BM_Jet_Search(benchmark::State& state) {
+    const Catalogue& c = catalogueOf(int(state.range(0)));
+    const QString sql = veloxcd::searchQuery(QString::fromLatin1(Needle));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(jetCall(c.jet, sql));
+}
+void BM_Sqlite_Search(benchmark::State& state) {
+    const Catalogue& c = catalogueOf(int(state.range(0)));
+    const QString sql = sqliteSearch();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sqliteCall(c.sqlite, sql));
+}
+
+// mdb-reader runs in node, timing its own calls; the result is reported as
+// the time of one iteration.
+std::map<int, QJsonObject>& nodeTimes() {
+    static std::map<int, QJsonObject> times;
+    return times;
+}
+
+double nodeMs(int programs, const char* query) {
+    auto it = nodeTimes().find(programs);
+    if (it == nodeTimes().end()) {
+        const Catalogue& c = catalogueOf(programs);
+        QProcess node;
+        node.setWorkingDirectory(QStringLiteral(VELOX_SOURCE_DIR "/tools/node"));
+        const int calls = programs >= 100000 ? 1 : (programs >= 10000 ? 3 : 10);
+        node.start(QStringLiteral("node"),
+                   {QStringLiteral("mdb-bench.mjs"), c.jet, QStringLiteral("##kazmo##"),
+                    QString::number(calls), QString::number(Machine), QString::number(Category),
+                    QString::fromLatin1(Needle)});
+        node.waitForFinished(-1);
+        it = nodeTimes()
+                 .emplace(programs, QJsonDocument::fromJson(node.readAllStandardOutput()).object())
+                 .first;
+    }
+    return it->second.value(QLatin1String(query)).toDouble(-1);
+}
+
+void mdbReader(benchmark::State& state, const char* query) {
+    const double ms = nodeMs(int(state.range(0)), query);
+    if (ms < 0) {
+        state.SkipWithError("mdb-reader is not installed (./velox setup installs it)");
+        return;
+    }
+    for (auto _ : state)
+        state.SetIterationTime(ms / 1000.0);
+    const std::string cpu = std::string(query) + "-cpu";
+    state.counters["cpu_ms"] = nodeMs(int(state.range(0)), cpu.c_str());
+}
+void BM_MdbReader_Category(benchmark::State& state) {
+    mdbReader(state, "category");
+}
+void BM_MdbReader_Search(benchmark::State& state) {
+    mdbReader(state, "search");
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+    for (int n : Sizes)
+        b->Arg(n);
+    b->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_Jet_Category)->Apply(sizes);
+BENCHMARK(BM_Sqlite_Category)->Apply(sizes);
+BENCHMARK(BM_MdbReader_Category)->Apply(sizes)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_Jet_Search)->Apply(sizes);
+BENCHMARK(BM_Sqlite_Search)->Apply(sizes);
+BENCHMARK(BM_MdbReader_Search)->Apply(sizes)->UseManualTime()->Iterations(1);
+
+// Collects the mean time per call of each run and prints the ratios after.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs)
+            if (!r.error_occurred && r.iterations > 0) {
+                times_[r.benchmark_name()] = r.GetAdjustedRealTime();
+                const auto cpu = r.counters.find("cpu_ms");
+                cpu_[r.benchmark_name()] =
+                    cpu != r.counters.end() ? double(cpu->second) : r.GetAdjustedCPUTime();
+            }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        std::printf(
+            "\nRatios of processor time per call, which a busy machine disturbs least "
+            "(Jet / SQLite: target at most 2; mdb-reader / Jet: target at least 3 at 10000)\n");
+        for (const char* query : {"Category", "Search"})
+            for (int n : Sizes) {
+                const auto name = [&](const char* who) {
+                    return std::string("BM_") + who + "_" + query + "/" + std::to_string(n) +
+                           (std::string(who) == "MdbReader" ? "/iterations:1/manual_time" : "");
+                };
+                const double jet = cpu_[name("Jet")];
+                const double sqlite = cpu_[name("Sqlite")];
+                const double mdb = cpu_[name("MdbReader")];
+                std::printf(
+                    "%-8s %6d programs: Jet %8.2f ms  SQLite %8.2f ms  mdb-reader %9.2f ms  "
+                    "Jet/SQLite %5.2f  mdb-reader/Jet %6.2f\n",
+                    query, n, jet, sqlite, mdb, sqlite > 0 ? jet / sqlite : 0.0,
+                    jet > 0 ? mdb / jet : 0.0);
+            }
+    }
+
+private:
+    std::map<std::string, double> times_;
+    std::map<std::string, double> cpu_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

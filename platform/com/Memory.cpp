@@ -1,0 +1,19 @@
+#include "platform/com/Memory.h"
+
+#include <cstdlib>
+
+namespace velox::com {
+
+void* CoTaskMemAlloc(std::size_t size) {
+    return std::malloc(size == 0 ? 1 : size);
+}
+
+void* CoTaskMemRealloc(void* block, std::size_t size) {
+    return std::realloc(block, size == 0 ? 1 : size);
+}
+
+void CoTaskMemFree(void* block) {
+    std::free(block);
+}
+
+} // namespace velox::com
