@@ -158,7 +158,7 @@ void Splash::scrollTimer_Timer() {
 
 void Splash::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    const QImage artwork = storedPicture(QStringLiteral("About"));
+    const QImage artwork = storedPicture(QStringLiteral("Splash"));
     if (artwork.isNull()) {
         painter.fillRect(rect(), palette().window());
     } else {

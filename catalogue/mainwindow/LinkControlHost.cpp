@@ -1,19 +1,113 @@
 #include "catalogue/mainwindow/LinkControlHost.h"
 
+#include "platform/com/Activation.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/ComPtr.h"
+#include "platform/com/Dispatch.h"
+#include "platform/com/Guid.h"
+#include "platform/com/OleObject.h"
+#include "platform/com/Persist.h"
+
+#include <vector>
+
 namespace veloxcd {
 
-// The COM runtime's activation is not part of the program yet: the class counts
-// as not registered, so the window loads without the control.
-LinkControlHost::LinkControlHost() : TwipsControl(nullptr, QStringLiteral("Tandem")) {}
+using namespace velox::com;
 
-LinkControlHost::~LinkControlHost() = default;
+struct LinkControlHost::Control {
+    ComPtr<IDispatch> dispatch;
+};
 
-bool LinkControlHost::created() const {
-    return false;
+namespace {
+
+// An argument as automation passes it: the callee converts it to the type it
+// declares.
+void toVariant(const QVariant& value, VARIANT& variant) {
+    VariantInit(&variant);
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        variant.vt = VT_BOOL;
+        variant.boolVal = value.toBool() ? VARIANT_TRUE : VARIANT_FALSE;
+        break;
+    case QMetaType::Int:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+        variant.vt = VT_I4;
+        variant.lVal = static_cast<LONG>(value.toLongLong());
+        break;
+    case QMetaType::Double:
+        variant.vt = VT_R8;
+        variant.dblVal = value.toDouble();
+        break;
+    default:
+        variant.vt = VT_BSTR;
+        variant.bstrVal = bstrFromQString(value.toString());
+        break;
+    }
 }
 
-bool LinkControlHost::call(const QString& /*name*/, const QVariantList& /*args*/) {
-    return false;
+} // namespace
+
+LinkControlHost::LinkControlHost()
+    : TwipsControl(nullptr, QStringLiteral("Tandem")), control_(std::make_unique<Control>()) {
+    const std::optional<GUID> clsid = guidFromString(QString::fromLatin1(classId));
+    if (clsid && FAILED(CoCreateInstance(*clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                                         control_->dispatch.putVoid()))) {
+        // Not registered (or its module does not load): the window goes on
+        // without the control.
+        control_->dispatch.reset();
+    }
+    // A new control starts from its default properties, as a container starts it.
+    if (const auto persist = control_->dispatch.as<IPersistStreamInit>()) {
+        persist->InitNew();
+    }
+}
+
+LinkControlHost::~LinkControlHost() {
+    if (const auto object = control_->dispatch.as<IOleObject>()) {
+        object->Close(OLECLOSE_NOSAVE);
+    }
+}
+
+bool LinkControlHost::created() const {
+    return static_cast<bool>(control_->dispatch);
+}
+
+IDispatch* LinkControlHost::dispatch() const {
+    return control_->dispatch.get();
+}
+
+bool LinkControlHost::call(const QString& name, const QVariantList& args) {
+    if (!control_->dispatch) {
+        return false;
+    }
+    std::u16string member = name.toStdU16String();
+    LPOLESTR names[] = {member.data()};
+    DISPID id = DISPID_UNKNOWN;
+    if (FAILED(control_->dispatch->GetIDsOfNames(GUID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) {
+        return false;
+    }
+    // The arguments travel last first.
+    std::vector<VARIANT> reversed(static_cast<std::size_t>(args.size()));
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        toVariant(args.at(i), reversed.at(static_cast<std::size_t>(args.size() - 1 - i)));
+    }
+    DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+    VARIANT result;
+    VariantInit(&result);
+    EXCEPINFO exception{};
+    UINT argumentError = 0;
+    const HRESULT hr =
+        control_->dispatch->Invoke(id, GUID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                                   &result, &exception, &argumentError);
+    VariantClear(&result);
+    for (VARIANT& each : reversed) {
+        VariantClear(&each);
+    }
+    clearExcepInfo(&exception);
+    return SUCCEEDED(hr);
 }
 
 } // namespace veloxcd

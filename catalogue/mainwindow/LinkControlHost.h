@@ -4,13 +4,19 @@
 
 #include <QString>
 #include <QVariantList>
+#include <memory>
+
+namespace velox::com {
+struct IDispatch;
+}
 
 namespace veloxcd {
 
 // The window's device-link control `Tandem`: created by class id through the
-// COM runtime with the window and released with it. It has no picture at run
-// time but keeps its place on the form like any control. When the class is not
-// registered there is no control, and every call fails quietly.
+// COM runtime with the window and released with it, and called by name (late
+// binding). It has no picture at run time but keeps its place on the form like
+// any control. When the class is not registered there is no control, and every
+// call fails quietly.
 class LinkControlHost : public velox::win::TwipsControl {
 public:
     static constexpr const char* classId = "{3C476933-F450-11CF-885E-0020AFC04E78}";
@@ -23,11 +29,19 @@ public:
     // Whether the control was created.
     [[nodiscard]] bool created() const;
 
-    // Calls a method of the control by name with the arguments in their written
-    // order. False when there is no control or the call failed.
+    // Calls a method of the control by name, with the arguments in their
+    // written order (whole numbers, texts, booleans); its result is dropped.
+    // False when there is no control or the call failed.
     bool call(const QString& name, const QVariantList& args = {});
 
+    // The control's dispatch interface (borrowed), or null: for the event sink.
+    [[nodiscard]] velox::com::IDispatch* dispatch() const;
+
     [[nodiscard]] bool hasFont() const override { return false; }
+
+private:
+    struct Control;
+    std::unique_ptr<Control> control_;
 };
 
 } // namespace veloxcd

@@ -3,28 +3,22 @@
 #include <QFile>
 #include <QPixmap>
 
-// The resources are compiled into the program's static library: register them
-// once before the first use (outside any namespace, as the resource compiler
-// names its function).
-static void registerResources() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    (void)registered;
+// The pictures are compiled into the catalogue's static library; registering
+// them here makes sure the linker keeps them.
+static void registerWindowPictures() {
+    Q_INIT_RESOURCE(resources);
 }
 
 namespace veloxcd {
 
 QImage storedPicture(const QString& name) {
-    registerResources();
-    for (const char* suffix : {".png", ".gif"}) {
-        const QString path = QStringLiteral(":/window/") + name + QLatin1String(suffix);
-        if (QFile::exists(path)) {
-            return QImage(path);
-        }
-    }
-    return {};
+    static const bool registered = [] {
+        registerWindowPictures();
+        return true;
+    }();
+    (void)registered;
+    const QString path = QStringLiteral(":/window/") + name + QStringLiteral(".png");
+    return QFile::exists(path) ? QImage(path) : QImage();
 }
 
 QCursor handPointer() {

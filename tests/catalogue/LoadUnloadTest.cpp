@@ -111,11 +111,16 @@ TEST_F(WindowLoad, EveryClickableControlHasTheHandPointer) {
     EXPECT_FALSE(window->imgVelox->testAttribute(Qt::WA_SetCursor));
 }
 
-TEST_F(WindowLoad, TheWindowLoadsWithoutARegisteredLinkControl) {
-    load();
-    ASSERT_NE(window->Tandem, nullptr);
-    EXPECT_FALSE(window->Tandem->created());
-    EXPECT_FALSE(window->Tandem->call("Init"));
+TEST_F(WindowLoad, StoredPicturesAndTheHandPointerComeWithTheWindow) {
+    create();
+    EXPECT_EQ(window->printBtn->Picture().size(), QSize(33, 56));
+    EXPECT_EQ(window->Imgreadme->Picture().size(), QSize(33, 33));
+    EXPECT_EQ(window->katWrenger->Picture().size(), window->katWrenger->pixelRect().size());
+    EXPECT_TRUE(window->Kategorie[0]->Picture().isNull()); // a click area only
+    const QCursor hand = handPointer();
+    EXPECT_EQ(hand.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(hand.hotSpot(), QPoint(12, 1));
+    EXPECT_EQ(hand.pixmap().size(), QSize(32, 32));
 }
 
 TEST_F(WindowLoad, UnloadDeletesTheWorkingCopyAndEndsTheProgram) {

@@ -128,6 +128,20 @@ TEST_F(Screens, TheMachineButtonWithoutTheCdAsksForItAndLeavesTheScreenAsItWas) 
     EXPECT_EQ(shownPicture(window->MainScreenFalcon), QString("HauptschirmFalcon"));
 }
 
+TEST_F(Screens, TheAlarmPictureChangesNothingElseAndAsksForAMissingCd) {
+    load();
+    window->lstPrograms->setVisible(true);
+    const std::set<QString> before = visibleControls();
+    window->LoadAudioScreen();
+    EXPECT_EQ(shownPicture(window->MainScreenFalcon), QString("AudioFalcon"));
+    EXPECT_EQ(visibleControls(), before);
+    removeCd();
+    window->LoadAudioScreen();
+    ASSERT_EQ(boxes.shown().size(), 1U);
+    EXPECT_EQ(boxes.shown()[0].text, QString("Please insert VELOX CD in your drive  D:"));
+    EXPECT_EQ(shownPicture(window->MainScreenFalcon), QString("AudioFalcon"));
+}
+
 TEST_F(Screens, APictureThatIsNoPictureIsPassedOverSilently) {
     load();
     velox::test::writeFile(cd.path(), "Pictures/changeVeloxFalcon.gif", "not a picture");
