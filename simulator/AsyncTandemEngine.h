@@ -1,0 +1,96 @@
+#pragma once
+
+// The asynchronous engine on the simulated handheld. Each request is
+// checked, copied and queued to the engine's worker thread, and the method
+// returns at once (21 before Init, 87 for a missing argument). The worker
+// does the work and calls the callback from its thread. ParseFile,
+// MatchWildcard, CancelOperation and the configuration calls answer at once
+// through their out-arguments.
+//
+// A queued request holds a reference to the engine, so the engine ends
+// when the last caller reference and the last pending request are gone.
+
+#include "platform/com/ComPtr.h"
+#include "simulator/EngineCore.h"
+#include "simulator/EngineObjectBase.h"
+#include "simulator/LinkConfiguration.h"
+#include "simulator/WorkQueue.h"
+#include "tanlink/TandemEngine.h"
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+
+namespace velox::simulator {
+
+using tanlink::ITandemCallback;
+using tanlink::MachinePathRecord;
+
+class AsyncTandemEngine final : public EngineObjectBase<tanlink::ITandemEngine> {
+public:
+    // A new engine with one reference, on the handheld in `handheldRoot`.
+    static AsyncTandemEngine* create(const QString& handheldRoot);
+
+    LONG Init(ITandemCallback* callback) override;
+    LONG SetConfiguration(LONG* result, LONG baud, LONG port) override;
+    LONG GetConfiguration(LONG* result, LONG* baud, LONG* port) override;
+    LONG Connect(LONG timeOutMilliseconds) override;
+    LONG Disconnect() override;
+    LONG GetDrives(MachinePathRecord* machine) override;
+    LONG GetDriveInfo(MachinePathRecord* drive, tanlink::ITandemDrive** info) override;
+    LONG LabelDrive(MachinePathRecord* drive, const char* label) override;
+    LONG Format(MachinePathRecord* drive) override;
+    LONG GetFileInfo(MachinePathRecord* file, tanlink::ITandemFile** info) override;
+    LONG CopyFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
+    LONG DeleteFile(MachinePathRecord* file) override;
+    LONG RenameFile(MachinePathRecord* file, const char* newName) override;
+    LONG MoveFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
+    LONG SetAttributes(MachinePathRecord* file, LONG attributes) override;
+    LONG GetDirectory(MachinePathRecord* directory, tanlink::ITandemDirectory** listing) override;
+    LONG CreateDirectory(MachinePathRecord* directory) override;
+    LONG DeleteDirectory(MachinePathRecord* directory) override;
+    LONG CopyDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
+    LONG MoveDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
+    LONG RenameDirectory(MachinePathRecord* directory, const char* newName) override;
+    LONG GetMachineInfo(SHORT machine) override;
+    LONG GetExtraMachineInfo(SHORT machine, tanlink::ITandemMachine** info) override;
+    LONG MachineSyncTime() override;
+    LONG Reserved25() override;
+    LONG ParseFile(const char* part1, const char* part2, const char* part3,
+                   tanlink::ParseRecord* parsed) override;
+    LONG MatchWildcard(const char* name, const char* wildcard, com::BOOL ignoreCase,
+                       com::BOOL* result) override;
+    LONG CancelOperation(LONG* result) override;
+    LONG ClosePrograms(MachinePathRecord* drive) override;
+    LONG StartProgram(MachinePathRecord* file) override;
+    LONG StopProgram(MachinePathRecord* file) override;
+    LONG ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) override;
+    LONG WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) override;
+
+private:
+    // What a queued job works with, on the worker thread.
+    struct Job {
+        EngineCore& core;
+        ITandemCallback& callback;
+        CancelCheck cancelled;
+    };
+
+    explicit AsyncTandemEngine(const QString& handheldRoot);
+    ~AsyncTandemEngine() override;
+
+    // Queues `work`; 21 when Init has not given a callback yet.
+    LONG submit(std::function<void(Job&)> work);
+    // A progress function that reports through `report` and stops on the
+    // receiver's answer or a cancellation.
+    static PercentProgress percent(Job& job, LONG (ITandemCallback::*report)(SHORT, com::BOOL*));
+
+    EngineCore core_; // used by the worker only
+    LinkConfiguration configuration_;
+    std::mutex callbackMutex_;
+    com::ComPtr<ITandemCallback> callback_;
+    std::atomic<std::uint64_t> sequence_{0};
+    std::atomic<std::uint64_t> cancelledUpTo_{0};
+    WorkQueue queue_; // last: stops and joins the worker before the rest goes
+};
+
+} // namespace velox::simulator

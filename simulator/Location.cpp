@@ -1,0 +1,95 @@
+#include "simulator/Location.h"
+
+#include "platform/com/Ansi.h"
+#include "platform/win/WinPath.h"
+#include "tanlink/EngineCodes.h"
+#include "tanlink/EngineIds.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace velox::simulator {
+
+using namespace tanlink;
+
+namespace {
+
+// The entry of `folder` whose name equals `name` without regard to case,
+// or `name` itself when there is none.
+QString matchName(const QString& folder, const QString& name) {
+    if (QFileInfo::exists(QDir(folder).filePath(name))) {
+        return name;
+    }
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
+            return entry;
+        }
+    }
+    return name;
+}
+
+com::LONG resolveHandheld(const QString& handheldRoot, const QString& path, Location* location) {
+    if (path.size() < 2 || path[1] != QLatin1Char(':') || !path[0].isLetter()) {
+        return kErrorInvalidName;
+    }
+    const QChar drive = path[0].toUpper();
+    if (drive != QLatin1Char('C') && drive != QLatin1Char('D')) {
+        return kErrorPathNotFound;
+    }
+    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
+    const QStringList names = path.mid(2).split(separators, Qt::SkipEmptyParts);
+    QString host = QDir(handheldRoot).filePath(QString(drive));
+    QString windows = QString(drive) + QLatin1Char(':');
+    for (const QString& name : names) {
+        if (name == QLatin1String(".")) {
+            continue;
+        }
+        if (name == QLatin1String("..") || name.contains(QChar(0))) {
+            return kErrorInvalidName;
+        }
+        const QString found = matchName(host, name);
+        host = QDir(host).filePath(found);
+        windows += QLatin1Char('\\') + found;
+    }
+    location->host = host;
+    location->windows = names.isEmpty() ? windows + QLatin1Char('\\') : windows;
+    location->drive = drive;
+    location->isRoot = names.isEmpty();
+    return kOk;
+}
+
+} // namespace
+
+com::LONG resolveLocation(const QString& handheldRoot, const PathArgument& argument,
+                          Location* location) {
+    *location = Location{};
+    location->machine = argument.machine;
+    const QString path = com::unicodeFromAnsi(argument.path);
+    if (argument.machine == kMachineHandheld) {
+        return resolveHandheld(handheldRoot, path, location);
+    }
+    if (argument.machine != kMachinePc) {
+        return kErrorInvalidParameter;
+    }
+    if (path.isEmpty()) {
+        return kErrorInvalidName;
+    }
+    const win::HostPath resolved = win::resolvePath(path);
+    if (!resolved.ok()) {
+        return resolved.status == win::HostPath::Status::NoDisc ? kErrorNotReady
+                                                                : kErrorPathNotFound;
+    }
+    location->host = resolved.path;
+    location->windows = path;
+    location->isRoot = QDir(resolved.path).isRoot();
+    return kOk;
+}
+
+bool hasWildcard(const QString& name) {
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+} // namespace velox::simulator

@@ -1,0 +1,91 @@
+#include "simulator/PathParsing.h"
+
+#include "tanlink/EngineCodes.h"
+
+#include <cstring>
+#include <string>
+
+namespace velox::simulator {
+
+using namespace tanlink;
+
+bool matchWildcard(const QString& name, const QString& wildcard, bool ignoreCase) {
+    if (wildcard == QLatin1String("*.*")) {
+        return true;
+    }
+    const Qt::CaseSensitivity cs = ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    auto same = [cs](QChar a, QChar b) {
+        return cs == Qt::CaseSensitive ? a == b : a.toCaseFolded() == b.toCaseFolded();
+    };
+    // Greedy matching with one backtracking point: the last star seen.
+    qsizetype n = 0;
+    qsizetype w = 0;
+    qsizetype star = -1;
+    qsizetype resume = 0;
+    while (n < name.size()) {
+        if (w < wildcard.size() && wildcard[w] == QLatin1Char('*')) {
+            star = w++;
+            resume = n;
+        } else if (w < wildcard.size() &&
+                   (wildcard[w] == QLatin1Char('?') || same(wildcard[w], name[n]))) {
+            ++w;
+            ++n;
+        } else if (star >= 0) {
+            w = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (w < wildcard.size() && wildcard[w] == QLatin1Char('*')) {
+        ++w;
+    }
+    return w == wildcard.size();
+}
+
+com::LONG parsePath(const char* part1, const char* part2, const char* part3, ParseRecord* parsed) {
+    std::memset(parsed, 0, sizeof *parsed);
+    std::string path;
+    bool any = false;
+    for (const char* part : {part1, part2, part3}) {
+        if (part == nullptr) {
+            continue;
+        }
+        any = true;
+        const std::string text(part);
+        if (text.empty()) {
+            continue;
+        }
+        const bool bareDrive = path.size() == 2 && path[1] == ':';
+        if (!path.empty() && path.back() != '\\' && text.front() != '\\' && !bareDrive) {
+            path += '\\';
+        }
+        path += text;
+    }
+    if (!any) {
+        return kErrorInvalidParameter;
+    }
+    if (path.size() + 1 > kPathFieldSize) {
+        return kErrorPathTooLong;
+    }
+    std::memcpy(parsed->path, path.data(), path.size());
+
+    std::size_t drive = 0;
+    if (path.size() >= 2 && path[1] == ':') {
+        drive = 2;
+    }
+    const std::size_t lastSlash = path.find_last_of('\\');
+    const std::size_t nameStart =
+        lastSlash == std::string::npos || lastSlash < drive ? drive : lastSlash + 1;
+    const std::string name = path.substr(nameStart);
+    const std::size_t dot = name.find_last_of('.');
+    const std::size_t extension = dot == std::string::npos ? 0 : name.size() - dot;
+    parsed->driveLength = static_cast<com::SHORT>(drive);
+    parsed->directoryLength = static_cast<com::SHORT>(nameStart - drive);
+    parsed->fileLength = static_cast<com::SHORT>(name.size() - extension);
+    parsed->extensionLength = static_cast<com::SHORT>(extension);
+    parsed->wildcard = name.find_first_of("*?") != std::string::npos ? 1 : 0;
+    return kOk;
+}
+
+} // namespace velox::simulator

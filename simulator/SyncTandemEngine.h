@@ -1,0 +1,89 @@
+#pragma once
+
+// The synchronous engine on the simulated handheld: every request is done
+// in the caller's thread (one request at a time per engine) and returns its
+// outcome; progress goes to the callback in that thread. Methods before
+// Init return 21. CancelOperation, from another thread, stops the running
+// copy, format or folder copy with 1223.
+
+#include "platform/com/ComPtr.h"
+#include "simulator/EngineCore.h"
+#include "simulator/EngineObjectBase.h"
+#include "simulator/LinkConfiguration.h"
+#include "tanlink/TandemEngineS.h"
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+
+namespace velox::simulator {
+
+using tanlink::ITandemCallbackS;
+using tanlink::MachinePathRecord;
+
+class SyncTandemEngine final : public EngineObjectBase<tanlink::ITandemEngineS> {
+public:
+    // A new engine with one reference, on the handheld in `handheldRoot`.
+    static SyncTandemEngine* create(const QString& handheldRoot);
+
+    LONG Init(ITandemCallbackS* callback) override;
+    LONG SetConfiguration(LONG* result, LONG baud, LONG port) override;
+    LONG GetConfiguration(LONG* result, LONG* baud, LONG* port) override;
+    LONG Connect(LONG timeOutMilliseconds) override;
+    LONG Disconnect() override;
+    LONG GetDrives(MachinePathRecord* machine, char* drives, LONG size) override;
+    LONG GetDriveInfo(MachinePathRecord* drive, tanlink::ITandemDrive** info) override;
+    LONG LabelDrive(MachinePathRecord* drive, const char* label) override;
+    LONG Format(MachinePathRecord* drive) override;
+    LONG GetFileInfo(MachinePathRecord* file, tanlink::ITandemFile** info) override;
+    LONG CopyFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
+    LONG DeleteFile(MachinePathRecord* file) override;
+    LONG RenameFile(MachinePathRecord* file, const char* newName) override;
+    LONG MoveFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
+    LONG SetAttributes(MachinePathRecord* file, LONG attributes) override;
+    LONG GetDirectory(MachinePathRecord* directory, tanlink::ITandemDirectory** listing,
+                      SHORT* count) override;
+    LONG CreateDirectory(MachinePathRecord* directory) override;
+    LONG DeleteDirectory(MachinePathRecord* directory) override;
+    LONG CopyDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
+    LONG MoveDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
+    LONG RenameDirectory(MachinePathRecord* directory, const char* newName) override;
+    LONG GetMachineInfo(SHORT machine, char* owner, LONG size, SHORT* type) override;
+    LONG GetExtraMachineInfo(SHORT machine, tanlink::ITandemMachine** info) override;
+    LONG MachineSyncTime() override;
+    LONG Reserved25() override;
+    LONG ParseFile(const char* part1, const char* part2, const char* part3,
+                   tanlink::ParseRecord* parsed) override;
+    LONG MatchWildcard(const char* name, const char* wildcard, com::BOOL ignoreCase,
+                       com::BOOL* result) override;
+    LONG CancelOperation(LONG* result) override;
+    LONG ClosePrograms(MachinePathRecord* drive) override;
+    LONG StartProgram(MachinePathRecord* file) override;
+    LONG StopProgram(MachinePathRecord* file) override;
+    LONG ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) override;
+    LONG WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) override;
+
+private:
+    struct Work {
+        EngineCore& core;
+        ITandemCallbackS& callback;
+        CancelCheck cancelled;
+    };
+
+    explicit SyncTandemEngine(const QString& handheldRoot);
+    ~SyncTandemEngine() override;
+
+    // Runs `work` under the engine's lock; 21 before Init.
+    LONG run(const std::function<LONG(Work&)>& work);
+    static PercentProgress percent(Work& work, LONG (ITandemCallbackS::*report)(SHORT, com::BOOL*));
+
+    std::mutex workMutex_;
+    EngineCore core_; // guarded by workMutex_
+    LinkConfiguration configuration_;
+    std::mutex callbackMutex_;
+    com::ComPtr<ITandemCallbackS> callback_;
+    std::atomic<std::uint64_t> sequence_{0};
+    std::atomic<std::uint64_t> cancelledUpTo_{0};
+};
+
+} // namespace velox::simulator

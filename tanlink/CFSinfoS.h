@@ -1,0 +1,46 @@
+#pragma once
+
+// The callback object of the synchronous control: the engine reports
+// progress through it while a request runs, and each call fires the
+// matching event of _DTandemEngSEvents on the calling thread.
+
+#include "platform/com/DispatchTable.h"
+#include "tanlink/CallbackObject.h"
+#include "tanlink/TandemCallbackS.h"
+
+namespace velox::tanlink {
+
+class CTanlinkCtrlS;
+
+inline constexpr IID IID__DTandemEngSEvents = {
+    0xF336CD43, 0x5E9B, 0x11D2, {0xA4, 0x90, 0x00, 0x60, 0x97, 0x6A, 0xE9, 0xF6}};
+
+class CFSinfoS final : public CallbackObject<ITandemCallbackS, CTanlinkCtrlS> {
+public:
+    using DISPID = com::DISPID;
+
+    // The events of _DTandemEngSEvents by DISPID.
+    enum Event : DISPID {
+        OnCopyProgressId = 1,
+        OnCopyDirectoryProgressId = 2,
+        OnFormatProgressId = 3,
+        OnCloseProgramProgressId = 4,
+    };
+
+    // A new callback object with one reference and no control yet.
+    static CFSinfoS* create() { return new CFSinfoS; }
+
+    // The event interface as the type library describes it.
+    static const com::InterfaceInfo& eventInterface();
+
+    LONG OnCopyProgress(SHORT percent, BOOL* cancel) override;
+    LONG OnCopyDirectoryProgress(const char* fileName) override;
+    LONG OnFormatProgress(SHORT percent, BOOL* cancel) override;
+    LONG OnCloseProgramProgress(const char* application, const char* file) override;
+
+private:
+    CFSinfoS() = default;
+    ~CFSinfoS() override = default;
+};
+
+} // namespace velox::tanlink

@@ -1,0 +1,60 @@
+#pragma once
+
+// The synchronous link control (TandemEngS): every method does its work in
+// the synchronous engine in the caller's thread and returns the outcome,
+// through out-parameters where there is more than one result. Only progress
+// arrives as events of _DTandemEngSEvents.
+
+#include "tanlink/CFSinfoS.h"
+#include "tanlink/LinkControl.h"
+#include "tanlink/TandemEngineS.h"
+
+namespace velox::tanlink {
+
+inline constexpr CLSID CLSID_TandemEngS = {
+    0xF336CD44, 0x5E9B, 0x11D2, {0xA4, 0x90, 0x00, 0x60, 0x97, 0x6A, 0xE9, 0xF6}};
+inline constexpr IID IID__DTandemEngS = {
+    0xF336CD42, 0x5E9B, 0x11D2, {0xA4, 0x90, 0x00, 0x60, 0x97, 0x6A, 0xE9, 0xF6}};
+
+// The buffers the engine fills for the drive list and the owner texts.
+inline constexpr com::LONG kDriveListSize = 32;
+inline constexpr com::LONG kOwnerInfoSize = 4000;
+inline constexpr com::LONG kTypeInfoSize = 255;
+
+class CTanlinkCtrlS final : public LinkControl<CTanlinkCtrlS, ITandemEngineS, CFSinfoS> {
+public:
+    static constexpr const IID& dispatchIid = IID__DTandemEngS;
+    static constexpr const IID& eventsIid = IID__DTandemEngSEvents;
+    static constexpr const CLSID& engineClass = CLSID_TandemEngineS;
+    static constexpr const CLSID& classId = CLSID_TandemEngS;
+    static constexpr com::UINT typeNameId = IDS_TANLINKS;
+    static constexpr int bitmapId = IDB_TANLINKS;
+
+    // A new control with one reference.
+    static CTanlinkCtrlS* create() { return new CTanlinkCtrlS; }
+
+    static const com::InterfaceInfo& dispatchInterface();
+
+    // The methods that differ from the asynchronous control's. The engine's
+    // code goes to lError; before Init it is CO_E_NOTINITIALIZED there.
+    com::IDispatch* GetDirectory(SHORT machine, BSTR directory, LONG* lError,
+                                 SHORT* numFiles);                                     // 3
+    BSTR GetDrives(SHORT machine, LONG* lError);                                       // 10
+    com::IDispatch* GetDriveInfo(SHORT machine, BSTR driveName, LONG* lError);         // 11
+    BSTR ParseFile(BSTR part1, BSTR part2, BSTR part3, SHORT* driveLen, SHORT* dirLen, // 16
+                   SHORT* fileLen, SHORT* extLen, SHORT* wild);
+    com::IDispatch* GetFileInfo(SHORT machine, BSTR fileName, LONG* lError); // 19
+    BSTR GetMachineOwnerInfo(SHORT machine, LONG* lError);                   // 20
+    com::IDispatch* GetExtraMachineInfo(SHORT machine, LONG* lError);        // 21
+    LONG GetMachineTypeInfo(SHORT machine, LONG* lError);                    // 32
+
+private:
+    friend class LinkControl<CTanlinkCtrlS, ITandemEngineS, CFSinfoS>;
+    CTanlinkCtrlS() = default;
+    ~CTanlinkCtrlS() = default;
+
+    // The engine, or null with CO_E_NOTINITIALIZED in lError.
+    ITandemEngineS* engineFor(LONG* lError);
+};
+
+} // namespace velox::tanlink

@@ -1,0 +1,58 @@
+#pragma once
+
+// The controls' one property page: a placeholder. The controls have no
+// properties of their own, so the page (dialog 100, caption string 100)
+// holds one line of text and no controls, and applying it changes nothing.
+
+#include "platform/com/PropertyPages.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <atomic>
+
+namespace velox::tanlink {
+
+inline constexpr com::CLSID CLSID_TanlinkPropPage = {
+    0x3C476934, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+
+class CTanlinkPropPage final : public com::IPropertyPage {
+public:
+    using HRESULT = com::HRESULT;
+
+    // A new page object with one reference.
+    static CTanlinkPropPage* create() { return new CTanlinkPropPage; }
+
+    CTanlinkPropPage(const CTanlinkPropPage&) = delete;
+    CTanlinkPropPage& operator=(const CTanlinkPropPage&) = delete;
+
+    HRESULT QueryInterface(com::REFIID riid, void** object) override;
+    com::ULONG AddRef() override;
+    com::ULONG Release() override;
+
+    HRESULT SetPageSite(com::IPropertyPageSite* site) override;
+    HRESULT Activate(QWidget* parent, const com::RECT* position, com::BOOL modal) override;
+    HRESULT Deactivate() override;
+    HRESULT GetPageInfo(com::PROPPAGEINFO* info) override;
+    HRESULT SetObjects(com::ULONG count, com::IUnknown** objects) override;
+    HRESULT Show(com::UINT command) override;
+    HRESULT Move(const com::RECT* position) override;
+    HRESULT IsPageDirty() override;
+    HRESULT Apply() override;
+    HRESULT Help(com::LPCOLESTR helpDirectory) override;
+    HRESULT TranslateAccelerator(com::MSG* message) override;
+
+    // The page's caption (string 100).
+    static QString caption();
+    // The page's content as a widget.
+    static QWidget* createPage(QWidget* parent = nullptr);
+
+private:
+    CTanlinkPropPage();
+    ~CTanlinkPropPage();
+
+    std::atomic<com::ULONG> refs_{1};
+    com::IPropertyPageSite* site_ = nullptr;
+    QPointer<QWidget> page_;
+};
+
+} // namespace velox::tanlink

@@ -1,0 +1,38 @@
+#pragma once
+
+// The drive object made by GetDriveInfo: reads the engine drive's
+// information record on every call.
+
+#include "tanlink/AutomationObject.h"
+#include "tanlink/EngineObjects.h"
+
+namespace velox::tanlink {
+
+inline constexpr IID IID_ITdmDrive = {
+    0x3C476937, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+inline constexpr CLSID CLSID_CTdmDrive = {
+    0x3C476938, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+
+class CTdmDrive final : public AutomationObject<CTdmDrive, ITandemDrive> {
+public:
+    static constexpr const IID* interfaceId = &IID_ITdmDrive;
+
+    // A new drive object with one reference and no engine object yet.
+    static CTdmDrive* create() { return new CTdmDrive; }
+
+    // DISPID 1: the low 32 bits of the total size.
+    LONG GetSize();
+    // DISPID 2: the drive name.
+    com::BSTR GetName();
+    // DISPID 3: the low 32 bits of the free space.
+    LONG GetDevFreeSpace();
+
+    static const com::InterfaceInfo& dispatchInterface();
+
+private:
+    friend class AutomationObject<CTdmDrive, ITandemDrive>;
+    CTdmDrive() = default;
+    ~CTdmDrive() = default;
+};
+
+} // namespace velox::tanlink

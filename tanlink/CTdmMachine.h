@@ -1,0 +1,47 @@
+#pragma once
+
+// The machine object made by GetExtraMachineInfo: reads the engine
+// machine's information record on every call.
+
+#include "tanlink/AutomationObject.h"
+#include "tanlink/EngineObjects.h"
+
+namespace velox::tanlink {
+
+inline constexpr IID IID_ITdmMachine = {
+    0x3C476939, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+inline constexpr CLSID CLSID_CTdmMachine = {
+    0x3C476940, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+
+class CTdmMachine final : public AutomationObject<CTdmMachine, ITandemMachine> {
+public:
+    using SHORT = com::SHORT;
+    static constexpr const IID* interfaceId = &IID_ITdmMachine;
+
+    // A new machine object with one reference and no engine object yet.
+    static CTdmMachine* create() { return new CTdmMachine; }
+
+    com::BSTR GetName();                                         // 1
+    void GetId(LONG* high, LONG* low);                           // 2
+    com::BSTR GetTime();                                         // 3
+    LONG GetLanguage();                                          // 4
+    LONG GetMainBatteryStatus();                                 // 5
+    LONG GetBackupBatteryStatus();                               // 6
+    LONG GetDaylightSaving();                                    // 7
+    void GetRomVersion(SHORT* major, SHORT* minor, LONG* build); // 8
+    void GetDisplaySize(LONG* width, LONG* height);              // 9
+    void GetMemoryDetails(LONG* totalRam, LONG* totalRom, LONG* freeRam, LONG* maxFreeRam,
+                          LONG* internalDiskRam, LONG* registryRam); // 10
+    LONG GetCurrentConsumption();                                    // 11
+    SHORT IsExternalPowerPresent();                                  // 12
+    SHORT IsRomReprogrammable();                                     // 13
+
+    static const com::InterfaceInfo& dispatchInterface();
+
+private:
+    friend class AutomationObject<CTdmMachine, ITandemMachine>;
+    CTdmMachine() = default;
+    ~CTdmMachine() = default;
+};
+
+} // namespace velox::tanlink

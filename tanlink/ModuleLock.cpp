@@ -1,0 +1,10 @@
+#include "tanlink/ModuleLock.h"
+
+namespace velox::tanlink {
+
+com::ServerLock& moduleLock() {
+    static com::ServerLock lock;
+    return lock;
+}
+
+} // namespace velox::tanlink
