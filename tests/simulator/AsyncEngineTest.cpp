@@ -2,6 +2,7 @@
 // engine module as a host would load it.
 
 #include "HandheldTestSupport.h"
+#include "platform/com/Activation.h"
 #include "platform/com/ClassFactory.h"
 #include "platform/com/ComPtr.h"
 #include "platform/registry/Registry.h"
@@ -322,6 +323,22 @@ TEST(EngineModuleTest, RegistersBothClassesAndUnloadsWhenNothingLives) {
     ComPtr<com::IClassFactory> none;
     EXPECT_EQ(module.getClassObject(IID_ITandemEngine, com::IID_IClassFactory, none.putVoid()),
               com::CLASS_E_CLASSNOTAVAILABLE);
+
+    // A host creates the engine by class through the registration.
+    test::RecordingCallback callback;
+    {
+        ComPtr<ITandemEngine> engine;
+        ASSERT_EQ(com::CoCreateInstance(CLSID_TandemEngine, nullptr, com::CLSCTX_INPROC_SERVER,
+                                        IID_ITandemEngine, engine.putVoid()),
+                  com::S_OK);
+        ASSERT_EQ(engine->Init(&callback), kOk);
+        ASSERT_EQ(engine->Connect(0), kOk);
+        EXPECT_EQ(callback.log.waitFor("OnConnect").value, kOk);
+    }
+    for (int i = 0; i < 500 && callback.refs.load() != 1; ++i) {
+        QThread::msleep(10);
+    }
+    EXPECT_EQ(callback.refs.load(), 1);
 
     ASSERT_EQ(module.unregisterServer(), com::S_OK);
     char value[16] = {};
