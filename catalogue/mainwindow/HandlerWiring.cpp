@@ -1,5 +1,6 @@
 // Every signal of the main window's controls that a handler answers, in one
 // place.
+#include "catalogue/mainwindow/LinkControlHost.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 #include "platform/win/FileListBox.h"
 #include "platform/win/HScrollBar.h"
@@ -29,6 +30,15 @@ void VeloxCDMainFormFalcon::wireHandlers() {
     connect(waveList, &ListBox::Click, this, &Form::waveList_Click);
     connect(scrVolume, &HScrollBar::Change, this, &Form::scrVolume_Change);
     connect(scrRepeat, &HScrollBar::Change, this, &Form::scrRepeat_Change);
+    LinkEventHandlers link;
+    link.onConnect = [this](qint32 error) { Tandem_OnConnect(error); };
+    link.onDisconnect = [this](qint32 error) { Tandem_OnDisconnect(error); };
+    link.onGetFileInfo = [this](qint32 error) { Tandem_OnGetFileInfo(error); };
+    link.onCopyFile = [this](qint32 error) { Tandem_OnCopyFile(error); };
+    link.onCopyProgress = [this](qint16 percent, bool& cancel) {
+        Tandem_OnCopyProgress(percent, cancel);
+    };
+    Tandem->adviseEvents(std::move(link));
 
     // Machine and language.
     connect(mnuVeloxWren, &Label::Click, this, &Form::mnuVeloxWren_Click);
