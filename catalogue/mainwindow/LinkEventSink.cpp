@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QMetaObject>
-#include <QThread>
 #include <exception>
 
 namespace veloxcd {
@@ -196,7 +195,7 @@ HRESULT LinkEventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* par
         event->id = member;
         event->value = *value;
         event->cancel = cancel != nullptr && *cancel != VARIANT_FALSE;
-        if (receiver_->thread() == QThread::currentThread()) {
+        if (std::this_thread::get_id() == windowThread_) {
             // Fired on the window's own thread: run it here and now.
             lock.unlock();
             ++running_;

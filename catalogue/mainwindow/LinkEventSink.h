@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 namespace veloxcd {
 
@@ -97,6 +98,7 @@ private:
     void drain();
 
     LinkEventHandlers handlers_;
+    const std::thread::id windowThread_ = std::this_thread::get_id();
     std::atomic<velox::com::ULONG> refs_{1};
     velox::com::ComPtr<velox::com::IUnknown> point_; // the connection point advised
     velox::com::DWORD cookie_ = 0;
