@@ -7,7 +7,6 @@
 #include "catalogue/mainwindow/LinkControlHost.h"
 #include "catalogue/mainwindow/LinkEventSink.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/com/Activation.h"
 #include "platform/win/FileListBox.h"
 #include "platform/win/Frame.h"
 #include "platform/win/HScrollBar.h"
@@ -76,17 +75,18 @@ protected:
 
     void TearDown() override {
         if (observer) {
+            // The engine answers in order: once a last Disconnect has come
+            // back, its worker has finished everything the test asked and
+            // leaves the handheld's folder alone.
+            const qsizetype disconnects = events.filter(QStringLiteral("disconnect")).size();
+            if (window->Tandem->call(QStringLiteral("Disconnect"))) {
+                QTRY_VERIFY_WITH_TIMEOUT(events.filter(QStringLiteral("disconnect")).size() >
+                                             disconnects,
+                                         eventTimeoutMs);
+            }
             observer->detach();
         }
-        window.reset();
-        // The engine lets the control go once its worker has finished.
-        QTRY_VERIFY_WITH_TIMEOUT(!controlModuleLoaded(), eventTimeoutMs);
         WindowFixture::TearDown();
-    }
-
-    static bool controlModuleLoaded() {
-        velox::com::CoFreeUnusedLibraries();
-        return velox::com::isModuleLoaded(QStringLiteral(VELOX_TANLINK_OCX));
     }
 
     veloxcd::LinkEventHandlers recordingHandlers() {
