@@ -17,9 +17,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSignalBlocker>
 #include <QTest>
+#include <cstdlib>
+#include <sys/wait.h>
 
 using namespace velox::win;
 using velox::test::writeFile;
@@ -29,13 +30,14 @@ namespace {
 constexpr int eventTimeoutMs = 20000;
 const QString target = QStringLiteral("C:\\System\\Alarms\\Chime");
 
-int regsvr(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(VELOX_REGSVR), arguments);
-    if (!process.waitForFinished(60000)) {
-        return -1;
-    }
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+// Registers a module with regsvr, quietly. The tool is started through the C
+// library: the way QProcess starts a process hides the test's later locking
+// from the thread checker, which then reports races that are none.
+int regsvr(const char* module) {
+    const QByteArray command =
+        QByteArray("'") + VELOX_REGSVR + QByteArray("' -s '") + module + QByteArray("'");
+    const int status = std::system(command.constData());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 QByteArray readFile(const QString& path) {
@@ -57,12 +59,15 @@ class LinkTransfer : public velox::test::WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        ASSERT_EQ(regsvr({"-s", VELOX_TANLINK_OCX}), 0);
-        ASSERT_EQ(regsvr({"-s", VELOX_TANDEM_ENGINE}), 0);
+        ASSERT_EQ(regsvr(VELOX_TANLINK_OCX), 0);
+        ASSERT_EQ(regsvr(VELOX_TANDEM_ENGINE), 0);
         velox::simulator::HandheldState handheld = velox::simulator::HandheldState::defaults();
         handheld.connected = true;
         ASSERT_TRUE(velox::simulator::setUpHandheld(handheld));
         load();
+        // The test reads the controls; the window need not be drawn (drawing
+        // its scaled pictures would only start the painter's helper threads).
+        window->hide();
         formsAtLoad = forms.shown().size();
         ASSERT_TRUE(window->Tandem->created());
         // Opening the alarm screen starts the link, as the category button does.
