@@ -39,6 +39,7 @@ done
 build="build/debug"
 targets=(velox-screenshot)
 if [ -f tools/democd/CMakeLists.txt ]; then targets+=(democd); fi
+if [ -f tools/velox-catalogue/CMakeLists.txt ]; then targets+=(velox-catalogue); fi
 cmake --preset debug >/dev/null
 cmake --build --preset debug --target "${targets[@]}" >/dev/null
 
@@ -57,7 +58,12 @@ fi
 # The prefix (drive D: is the CD) and the program folder.
 mkdir -p "$work/prefix" "$work/program"
 printf 'D: cdrom %s\n' "$work/cd" >"$work/prefix/drives"
-: >"$work/program/veloxcd.db"
+if [ -x "$build/tools/velox-catalogue/velox-catalogue" ] && [ -f tools/democd/demo-catalogue.json ]; then
+  "$build/tools/velox-catalogue/velox-catalogue" build tools/democd/demo-catalogue.json \
+    -o "$work/program/veloxcd.db" >/dev/null
+else
+  : >"$work/program/veloxcd.db"
+fi
 
 run() {
   if [ -n "${DISPLAY:-}" ]; then

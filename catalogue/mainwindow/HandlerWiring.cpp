@@ -2,10 +2,14 @@
 // place.
 #include "catalogue/mainwindow/LinkControlHost.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
+#include "platform/win/EventBoundary.h"
 #include "platform/win/FileListBox.h"
+#include "platform/win/Frame.h"
 #include "platform/win/HScrollBar.h"
 #include "platform/win/ImageBox.h"
 #include "platform/win/Label.h"
+#include "platform/win/ListBox.h"
+#include "platform/win/TextBox.h"
 
 namespace veloxcd {
 
@@ -13,6 +17,7 @@ using velox::win::HScrollBar;
 using velox::win::ImageBox;
 using velox::win::Label;
 using velox::win::ListBox;
+using velox::win::TextBox;
 
 void VeloxCDMainFormFalcon::wireHandlers() {
     using Form = VeloxCDMainFormFalcon;
@@ -39,6 +44,35 @@ void VeloxCDMainFormFalcon::wireHandlers() {
         Tandem_OnCopyProgress(percent, cancel);
     };
     Tandem->adviseEvents(std::move(link));
+
+    // Catalogue browsing.
+    for (int i = 0; i < static_cast<int>(Kategorie.size()); ++i) {
+        ImageBox* button = Kategorie.at(static_cast<std::size_t>(i));
+        connect(button, &ImageBox::Click, this, [this, i] { Kategorie_Click(i); });
+        connect(button, &ImageBox::MouseMove, this, [this, i] { Kategorie_MouseMove(i); });
+    }
+    connect(lstPrograms, &ListBox::Click, this, &Form::lstPrograms_Click);
+    connect(Search, &ImageBox::Click, this, &Form::Search_Click);
+    connect(Search, &ImageBox::MouseMove, this, &Form::Search_MouseMove);
+    connect(txtSearch, &TextBox::KeyPress, this, &Form::txtSearch_KeyPress);
+
+    // Readme viewer, links, logos and exit. The readme and print handlers trap
+    // no errors of their own: what they leave untrapped is shown at the event's
+    // end, as the run-time shows it, and the program goes on.
+    const auto untrappedEvent = [this](void (Form::*handler)()) {
+        return [this, handler] { velox::win::runEvent([this, handler] { (this->*handler)(); }); };
+    };
+    connect(Imgreadme, &ImageBox::Click, this, untrappedEvent(&Form::Imgreadme_Click));
+    connect(FileListing, &ListBox::DblClick, this, untrappedEvent(&Form::FileListing_DblClick));
+    connect(detframe, &velox::win::Frame::Click, this, &Form::detframe_Click);
+    connect(printBtn, &ImageBox::Click, this, untrappedEvent(&Form::printBtn_Click));
+    connect(Imgemail, &ImageBox::Click, this, &Form::Imgemail_Click);
+    connect(Imghomepage, &ImageBox::Click, this, &Form::Imghomepage_Click);
+    connect(Velox, &ImageBox::Click, this, &Form::Velox_Click);
+    connect(imgVelox, &ImageBox::Click, this, &Form::imgVelox_Click);
+    connect(Otter, &ImageBox::Click, this, untrappedEvent(&Form::Otter_Click));
+    connect(Otter, &ImageBox::MouseMove, this, &Form::Otter_MouseMove);
+    connect(imgExit, &ImageBox::Click, this, &Form::imgExit_Click);
 
     // Machine and language.
     connect(mnuVeloxWren, &Label::Click, this, &Form::mnuVeloxWren_Click);

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace velox::win {
@@ -53,6 +54,28 @@ public:
     void BtnCopy_MouseMove();
     void BtnMenu_MouseMove();
     void chMachine_MouseMove();
+
+    // Catalogue browsing: the category buttons (CategoryListing.cpp), the
+    // program details (ProgramDetails.cpp) and the search (Search.cpp).
+    void Kategorie_Click(int index);
+    void Kategorie_MouseMove(int index);
+    void lstPrograms_Click();
+    void Search_Click();
+    void Search_MouseMove();
+    void txtSearch_KeyPress(int keyAscii);
+
+    // Readme viewer, links, logos and exit (ReadmeAndLinks.cpp).
+    void Imgreadme_Click();
+    void FileListing_DblClick();
+    void detframe_Click();
+    void printBtn_Click();
+    void Imgemail_Click();
+    void Imghomepage_Click();
+    void Velox_Click();
+    void imgVelox_Click();
+    void Otter_Click();
+    void Otter_MouseMove();
+    void imgExit_Click();
 
     // Layout (Layout.cpp).
     void SetButtonPosition();
@@ -166,6 +189,12 @@ private:
 
     void createControls();
     void wireHandlers();
+
+    void listCategory(int category);
+    void showAlarmSounds();
+    std::optional<qint32> showProgramRecord();
+    void showProgramFiles(qint32 authorId);
+    void searchCatalogue();
 
     void chooseMachine(qint16 code);
     void chooseLanguage(qint16 code);

@@ -2,7 +2,8 @@
 
 // The IConnectionPointContainer methods of an object with connection
 // points: FindConnectionPoint by event-interface IID over the points the
-// object adds. The object implements IUnknown itself.
+// object adds. The object implements IUnknown itself. EnumConnectionPoints
+// is not offered (E_NOTIMPL); hosts find points by IID.
 
 #include "platform/com/ConnectionPoint.h"
 

@@ -7,8 +7,15 @@ namespace velox::com {
 
 namespace {
 
-const QDate kEpoch(1899, 12, 30);
-const QDateTime kFileTimeEpoch(QDate(1601, 1, 1), QTime(0, 0), QTimeZone::utc());
+// Day 0 of DATE, and the start of FILETIME.
+QDate dateEpoch() {
+    return QDate(1899, 12, 30);
+}
+
+const QDateTime& fileTimeEpoch() {
+    static const QDateTime epoch(QDate(1601, 1, 1), QTime(0, 0), QTimeZone::utc());
+    return epoch;
+}
 constexpr double kMaxDate = 2958465.99999999; // 9999-12-31 23:59:59
 constexpr double kMinDate = -657434.0;        // 0100-01-01
 constexpr qint64 kMsPerDay = 86400000;
@@ -33,7 +40,7 @@ bool splitDate(DATE date, qint64 msRounding, qint64& days, qint64& ms) {
 }
 
 DATE joinDate(const QDate& day, qint64 msOfDay) {
-    const double days = static_cast<double>(kEpoch.daysTo(day));
+    const double days = static_cast<double>(dateEpoch().daysTo(day));
     const double fraction = static_cast<double>(msOfDay) / static_cast<double>(kMsPerDay);
     return days >= 0 ? days + fraction : days - fraction;
 }
@@ -44,7 +51,7 @@ std::optional<QDateTime> wallClock(DATE date, qint64 msRounding) {
     if (!splitDate(date, msRounding, days, ms)) {
         return std::nullopt;
     }
-    const QDate day = kEpoch.addDays(days);
+    const QDate day = dateEpoch().addDays(days);
     if (!day.isValid() || day.year() < 100 || day.year() > 9999) {
         return std::nullopt;
     }
@@ -113,7 +120,7 @@ BOOL FileTimeToSystemTime(const FILETIME* fileTime, SYSTEMTIME* systemTime) {
     if (fileTime == nullptr || systemTime == nullptr) {
         return FALSE;
     }
-    const QDateTime dt = kFileTimeEpoch.addMSecs(ticksOf(*fileTime) / kTicksPerMs);
+    const QDateTime dt = fileTimeEpoch().addMSecs(ticksOf(*fileTime) / kTicksPerMs);
     if (!dt.isValid() || dt.date().year() > 30827) {
         return FALSE;
     }
@@ -126,10 +133,10 @@ BOOL SystemTimeToFileTime(const SYSTEMTIME* systemTime, FILETIME* fileTime) {
         return FALSE;
     }
     const QDateTime dt = fromSystemTime(*systemTime, true);
-    if (!dt.isValid() || dt < kFileTimeEpoch) {
+    if (!dt.isValid() || dt < fileTimeEpoch()) {
         return FALSE;
     }
-    *fileTime = fileTimeOf(kFileTimeEpoch.msecsTo(dt) * kTicksPerMs);
+    *fileTime = fileTimeOf(fileTimeEpoch().msecsTo(dt) * kTicksPerMs);
     return TRUE;
 }
 
@@ -138,7 +145,7 @@ BOOL FileTimeToLocalFileTime(const FILETIME* utc, FILETIME* local) {
         return FALSE;
     }
     const qint64 ticks = ticksOf(*utc);
-    const QDateTime instant = kFileTimeEpoch.addMSecs(ticks / kTicksPerMs);
+    const QDateTime instant = fileTimeEpoch().addMSecs(ticks / kTicksPerMs);
     const qint64 offsetTicks =
         static_cast<qint64>(instant.toLocalTime().offsetFromUtc()) * 1000 * kTicksPerMs;
     if (ticks + offsetTicks < 0) {

@@ -77,7 +77,9 @@ void writeKey(const RegistryKey& key, const std::string& path, QByteArray& out) 
     }
     out.append("\r\n");
     for (const auto& [name, child] : key.children()) {
-        writeKey(*child, path + "\\" + name, out);
+        std::string childPath = path;
+        childPath.append("\\").append(name);
+        writeKey(*child, childPath, out);
     }
 }
 

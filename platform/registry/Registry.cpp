@@ -15,6 +15,12 @@ struct RegistryHandle {
 };
 
 namespace {
+RegistryHandle classesRoot{std::string()};
+} // namespace
+
+HKEY const HKEY_CLASSES_ROOT = &classesRoot;
+
+namespace {
 
 std::mutex& handlesMutex() {
     static std::mutex mutex;

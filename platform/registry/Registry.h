@@ -17,8 +17,8 @@ using REGSAM = DWORD;
 struct RegistryHandle;
 using HKEY = RegistryHandle*;
 
-// The predefined root key (the value Windows gives it).
-inline HKEY const HKEY_CLASSES_ROOT = reinterpret_cast<HKEY>(std::uintptr_t{0x80000000});
+// The predefined root key: always open, never closed.
+extern HKEY const HKEY_CLASSES_ROOT;
 
 inline constexpr LONG ERROR_SUCCESS = 0;
 inline constexpr LONG ERROR_FILE_NOT_FOUND = 2;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QSaveFile>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>

@@ -1,6 +1,7 @@
 #include "platform/win/Frame.h"
 
 #include <QMouseEvent>
+#include <QPalette>
 
 namespace velox::win {
 
@@ -9,6 +10,11 @@ Frame::Frame(const QString& name, int index, QWidget* parent)
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
+    // A frame is a light panel with dark text, whatever its form's background.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(236, 236, 230));
+    colours.setColor(QPalette::WindowText, QColor(24, 24, 28));
+    setPalette(colours);
 }
 
 void Frame::mouseReleaseEvent(QMouseEvent* event) {

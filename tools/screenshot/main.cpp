@@ -4,6 +4,12 @@
 // go to standard error and each gets its last button.
 //
 //   velox-screenshot PROGRAM_FOLDER OUT.png [--overlay machine|language] [--areas]
+//   velox-screenshot PROGRAM_FOLDER --tour DIR
+//
+// --tour walks a newcomer's first visit by clicking the click areas as a user
+// would, and saves a picture of each screen into DIR: a category list, a
+// program's details, the search, the alarm sounds, both overlays and the About
+// screen.
 //
 // --areas outlines every clickable control that is shown, so that one can see
 // that each click area lies over its icon on the photo.
@@ -11,14 +17,21 @@
 // The drive table of $VELOX_PREFIX says where the CD is.
 #include "catalogue/start/Main.h"
 
+#include "catalogue/forms/Splash.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
+#include "platform/win/FileListBox.h"
+#include "platform/win/ImageBox.h"
+#include "platform/win/ListBox.h"
 #include "platform/win/MessageBox.h"
 #include "platform/win/ModalForms.h"
 #include "platform/win/ProgramEnd.h"
 #include "platform/win/SystemFolders.h"
+#include "platform/win/TextBox.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
@@ -61,7 +74,8 @@ void settle() {
 
 int usage() {
     std::fputs(
-        "usage: velox-screenshot PROGRAM_FOLDER OUT.png [--overlay machine|language] [--areas]\n",
+        "usage: velox-screenshot PROGRAM_FOLDER OUT.png [--overlay machine|language] [--areas]\n"
+        "       velox-screenshot PROGRAM_FOLDER --tour DIR\n",
         stderr);
     return 2;
 }
@@ -79,6 +93,60 @@ void outlineClickAreas(QWidget& window, QImage& shot) {
     }
 }
 
+// A click as the mouse gives it: pressed and released in the middle.
+void click(QWidget* widget) {
+    const QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
+    const QPointF global = widget->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+    settle();
+}
+
+bool save(QWidget& widget, const QString& folder, const char* name) {
+    settle();
+    const QString path = QDir(folder).filePath(QLatin1String(name));
+    const bool saved = widget.grab().toImage().save(path, "PNG");
+    std::fprintf(stderr, "velox-screenshot: %s %s\n", saved ? "saved" : "cannot write",
+                 qPrintable(path));
+    return saved;
+}
+
+// The screens a newcomer meets, reached by clicking the click areas.
+bool tour(veloxcd::VeloxCDMainFormFalcon& window, const QString& folder) {
+    QDir().mkpath(folder);
+    bool saved = true;
+    click(window.Kategorie[1]); // Tools
+    saved &= save(window, folder, "tour-category.png");
+    if (window.lstPrograms->ListCount() > 0) {
+        window.lstPrograms->setListIndex(0);
+        saved &= save(window, folder, "tour-details.png");
+    }
+    click(window.Search);
+    window.txtSearch->setText(QStringLiteral("clock"));
+    window.txtSearch_KeyPress(13);
+    saved &= save(window, folder, "tour-search.png");
+    click(window.Kategorie[7]); // the alarm sounds
+    if (window.waveList->ListCount() > 0) {
+        window.waveList->setListIndex(0);
+    }
+    saved &= save(window, folder, "tour-alarms.png");
+    click(window.chMachine);
+    saved &= save(window, folder, "tour-machine.png");
+    click(window.BtnMenu);
+    saved &= save(window, folder, "tour-language.png");
+    click(window.imgVelox);
+    veloxcd::Splash about(&window);
+    about.Form_Load();
+    about.show();
+    saved &= save(about, folder, "tour-about.png");
+    about.close();
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -86,6 +154,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("VeloxCD"));
     QStringList args = QApplication::arguments().mid(1);
     const bool areas = args.removeAll(QStringLiteral("--areas")) > 0;
+    const bool touring = args.size() == 3 && args[1] == QLatin1String("--tour");
+    if (touring) {
+        args = {args[0], args[2]};
+    }
     if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--overlay"))) {
         return usage();
     }
@@ -122,11 +194,16 @@ int main(int argc, char** argv) {
         window->BtnMenu_Click();
     }
     settle();
-    QImage shot = window->grab().toImage();
-    if (areas) {
-        outlineClickAreas(*window, shot);
+    bool saved = false;
+    if (touring) {
+        saved = tour(*window, args[1]);
+    } else {
+        QImage shot = window->grab().toImage();
+        if (areas) {
+            outlineClickAreas(*window, shot);
+        }
+        saved = shot.save(args[1], "PNG");
     }
-    const bool saved = shot.save(args[1], "PNG");
 
     // Unloading deletes the catalogue's working copy and ends the program.
     try {

@@ -1,0 +1,175 @@
+// The details panel of the program picked in the program list: the record's
+// texts first, then what lies in the program's folder on the CD and the
+// author's row.
+#include "catalogue/mainwindow/AuthorCaption.h"
+#include "catalogue/mainwindow/CatalogueFields.h"
+#include "catalogue/mainwindow/PackageSize.h"
+#include "catalogue/mainwindow/ScreenPictures.h"
+#include "catalogue/mainwindow/TextFileBox.h"
+#include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
+#include "catalogue/start/Catalogue.h"
+#include "catalogue/start/CatalogueQueries.h"
+#include "catalogue/start/InterfaceTexts.h"
+#include "catalogue/start/ProgramState.h"
+#include "platform/win/DirSearch.h"
+#include "platform/win/ErrorRegimes.h"
+#include "platform/win/FileListBox.h"
+#include "platform/win/FileOps.h"
+#include "platform/win/Frame.h"
+#include "platform/win/ImageBox.h"
+#include "platform/win/Label.h"
+#include "platform/win/ListBox.h"
+#include "platform/win/MessageBox.h"
+#include "platform/win/MultiLineTextBox.h"
+#include "platform/win/Pictures.h"
+#include "platform/win/TextBox.h"
+
+#include <optional>
+
+namespace veloxcd {
+
+using namespace velox::win;
+using velox::jet::isNull;
+using velox::jet::Value;
+
+namespace {
+
+constexpr qint64 int16Limit = 32767;
+
+const Value& field(const char* name) {
+    return fieldValue(QLatin1String(name));
+}
+
+// The display name of a machine code, or nothing for a code that names none.
+std::optional<QString> machineName(qint16 code) {
+    switch (code) {
+    case 1:
+        return nameWren;
+    case 2:
+        return nameFalcon;
+    case 4:
+        return nameMerlin;
+    case 8:
+        return nameOsprey;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The directory search fails with 52 when the CD is not in its drive: then the
+// user is asked for it. Every other failure ends the click in silence.
+void askForCdOnBadFileName(const RuntimeError& error) {
+    if (error.number() == err::BadFileNameOrNumber) {
+        MsgBox(strInsertCd + QStringLiteral(" ") + cdDrive, vbOKOnly);
+    }
+}
+
+} // namespace
+
+void VeloxCDMainFormFalcon::lstPrograms_Click() {
+    // A key without a record, or a catalogue that cannot be opened, shows
+    // nothing new and ends the click quietly.
+    std::optional<qint32> authorId;
+    trapped([&] { authorId = showProgramRecord(); });
+    if (authorId) {
+        trappedReporting([&] { showProgramFiles(*authorId); }, askForCdOnBadFileName);
+    }
+    closeCatalogueIfOpen();
+}
+
+// The record's own texts. Returns the author's ID (0 for none), or nothing when
+// there is no record to show.
+std::optional<qint32> VeloxCDMainFormFalcon::showProgramRecord() {
+    txtReadme->setVisible(false);
+    FileListing->setVisible(false);
+    printBtn->setVisible(false);
+    txtSearch->setVisible(false);
+
+    openCatalogue(programQuery(lstPrograms->ItemData(lstPrograms->ListIndex())));
+    if (!catalogueRs || openResult().eof()) {
+        return std::nullopt;
+    }
+
+    const Value& authorField = field("AuthorID");
+    const auto authorId =
+        static_cast<qint32>(isNull(authorField) ? 0 : wholeNumber(authorField, int16Limit));
+
+    const QString title = textOrEmpty(field("Programmname")) + QStringLiteral(" ") +
+                          textOrEmpty(field("Version")) + QStringLiteral(".") +
+                          textOrEmpty(field("Majorversion")) + textOrEmpty(field("Minorversion"));
+    Programmname->setCaption(title);
+    if (const auto name = machineName(machine)) {
+        Programmname->setToolTip(title + QStringLiteral(" / ") + *name);
+    }
+
+    description->setText(
+        textOrEmpty(field(language == 2 ? "BeschreibungDeutsch" : "BeschreibungEnglisch")));
+
+    const Value& languages = field("languages");
+    lang->setCaption(isNull(languages)
+                         ? QString()
+                         : languageNames(static_cast<qint16>(wholeNumber(languages, int16Limit))));
+
+    // The folder ends in a backslash, so that file names and patterns append
+    // to it directly; a record without one uses the folder named after its key.
+    const Value& folder = field("Verzeichnis");
+    programFolder = isNull(folder)
+                        ? QStringLiteral("\\Programs\\") +
+                              QString::number(wholeNumber(field("Index"))) + QStringLiteral("\\")
+                        : textOrEmpty(folder);
+    return authorId;
+}
+
+// What lies in the program's folder, and the author. A failure ends the click
+// at the step that failed; what was shown before stays.
+void VeloxCDMainFormFalcon::showProgramFiles(qint32 authorId) {
+    const QString folder = cdDrive + programFolder;
+
+    packageFile = Dir(folder + QStringLiteral("*.KIT"));
+    Groesze->setCaption(packageFile.isEmpty() ? QString()
+                                              : packageSizeCaption(FileLen(folder + packageFile)));
+
+    // A record without a registration or price note shows an empty box.
+    const Value& reg = field("Reg");
+    Zusatz->setText(isNull(reg) ? textOrEmpty(field("cost")) : textOrEmpty(reg));
+
+    Imgreadme->setVisible(!Dir(folder + QStringLiteral("*.me")).isEmpty() ||
+                          !Dir(folder + QStringLiteral("*.txt")).isEmpty());
+
+    closeCatalogue();
+    openCatalogue(authorQuery(authorId));
+
+    Author->setCaption(authorCaption(field("Firma"), field("Vorname"), field("Nachname")));
+
+    const Value& mail = field("AuthorEmail");
+    authorMail = isAddress(mail) ? textOrEmpty(mail) : QString();
+    Imgemail->setVisible(isAddress(mail));
+
+    const Value& homepage = field("AuthorHomepage");
+    authorHomepage = isAddress(homepage) ? textOrEmpty(homepage) : QString();
+    Imghomepage->setVisible(isAddress(homepage));
+
+    lblDescription->setCaption(strDescriptionLabel);
+    lblLanguage->setCaption(strLanguageLabel);
+    lblSize->setCaption(strSizeLabel);
+    detframe->setVisible(true);
+
+    if (!programFolder.isEmpty()) {
+        FileListing->setPath(folder);
+        const QString screenshot =
+            folder + (machine == 1 ? QStringLiteral("Screen1.gif") : QStringLiteral("Screen.gif"));
+        MainScreenFalcon->setPicture(LoadPicture(
+            Dir(screenshot).isEmpty() ? screenPicturePath("Hauptschirm", machine) : screenshot));
+    } else {
+        // An empty folder: nothing can be copied or installed for this program.
+        trapped([this] {
+            MainScreenFalcon->setPicture(LoadPicture(screenPicturePath("Hauptschirm", machine)));
+        });
+        programFolder = QStringLiteral("\\");
+        packageFile.clear();
+    }
+
+    closeCatalogue();
+}
+
+} // namespace veloxcd

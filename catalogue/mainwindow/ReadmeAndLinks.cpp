@@ -1,0 +1,111 @@
+// The smaller actions of the browsing area: the readme viewer of the selected
+// program (list its readme files, show one, print it), the author's and the
+// maker's links, the two logo buttons and the exit button.
+#include "catalogue/forms/Splash.h"
+#include "catalogue/mainwindow/TextFileBox.h"
+#include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
+#include "catalogue/start/InterfaceTexts.h"
+#include "catalogue/start/Printing.h"
+#include "catalogue/start/ProgramState.h"
+#include "platform/win/Browser32.h"
+#include "platform/win/ErrorRegimes.h"
+#include "platform/win/FileListBox.h"
+#include "platform/win/ImageBox.h"
+#include "platform/win/ModalForms.h"
+
+namespace veloxcd {
+namespace {
+
+constexpr int printMargin = 1440; // one inch on every side
+
+const QString readmePatterns = QStringLiteral("*.TXT;*.ME");
+const QString makerHomepage = QStringLiteral("http://www.velox-handhelds.example/");
+const QString makerHomepageGerman = QStringLiteral("http://www.velox-handhelds.example/de/");
+
+} // namespace
+
+using velox::win::FindURL;
+using velox::win::SendMail;
+using velox::win::trapped;
+
+void VeloxCDMainFormFalcon::Imgreadme_Click() {
+    txtReadme->setVisible(false);
+    FileListing->setVisible(false);
+    FileListing->setPattern(readmePatterns);
+    FileListing->setPath(cdDrive + programFolder);
+    FileListing->setVisible(true);
+    printBtn->setVisible(false);
+}
+
+void VeloxCDMainFormFalcon::FileListing_DblClick() {
+    const QString file = FileListing->FileName();
+    if (file.isEmpty()) {
+        return;
+    }
+    QString path = FileListing->Path();
+    if (!path.endsWith(QLatin1Char('\\'))) {
+        path += QLatin1Char('\\');
+    }
+    txtReadme->setFileName(path + file);
+    txtReadme->setVisible(true);
+    printBtn->setVisible(true);
+}
+
+void VeloxCDMainFormFalcon::detframe_Click() {
+    txtReadme->setVisible(false);
+    printBtn->setVisible(false);
+    FileListing->setVisible(false);
+}
+
+void VeloxCDMainFormFalcon::printBtn_Click() {
+    printRichText(*txtReadme, printMargin, printMargin, printMargin, printMargin);
+}
+
+void VeloxCDMainFormFalcon::Imgemail_Click() {
+    txtReadme->setVisible(false);
+    FileListing->setVisible(false);
+    printBtn->setVisible(false);
+    trapped([] { SendMail(authorMail.trimmed()); });
+}
+
+void VeloxCDMainFormFalcon::Imghomepage_Click() {
+    txtReadme->setVisible(false);
+    FileListing->setVisible(false);
+    printBtn->setVisible(false);
+    trapped([] { FindURL(authorHomepage.trimmed()); });
+}
+
+void VeloxCDMainFormFalcon::Velox_Click() {
+    trapped([] {
+        if (language == 1) {
+            FindURL(makerHomepage);
+        } else if (language == 2) {
+            FindURL(makerHomepageGerman);
+        }
+    });
+}
+
+void VeloxCDMainFormFalcon::imgVelox_Click() {
+    LoadMainScreen();
+}
+
+void VeloxCDMainFormFalcon::Otter_Click() {
+    LoadMainScreen();
+    hide();
+    {
+        Splash about(this);
+        about.Form_Load();
+        velox::win::showModal(about);
+    }
+    show();
+}
+
+void VeloxCDMainFormFalcon::Otter_MouseMove() {
+    Otter->setToolTip(strInfoHint);
+}
+
+void VeloxCDMainFormFalcon::imgExit_Click() {
+    close();
+}
+
+} // namespace veloxcd
