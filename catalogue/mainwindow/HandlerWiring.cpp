@@ -1,9 +1,11 @@
 // Every signal of the main window's controls that a handler answers, in one
 // place.
+#include "catalogue/mainwindow/LinkControlHost.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 #include "platform/win/EventBoundary.h"
 #include "platform/win/FileListBox.h"
 #include "platform/win/Frame.h"
+#include "platform/win/HScrollBar.h"
 #include "platform/win/ImageBox.h"
 #include "platform/win/Label.h"
 #include "platform/win/ListBox.h"
@@ -11,6 +13,7 @@
 
 namespace veloxcd {
 
+using velox::win::HScrollBar;
 using velox::win::ImageBox;
 using velox::win::Label;
 using velox::win::ListBox;
@@ -25,6 +28,22 @@ void VeloxCDMainFormFalcon::wireHandlers() {
     connect(BtnMenu, &ImageBox::Click, this, &Form::BtnMenu_Click);
     connect(BtnMenu, &ImageBox::MouseMove, this, &Form::BtnMenu_MouseMove);
     connect(BtnCopy, &ImageBox::MouseMove, this, &Form::BtnCopy_MouseMove);
+
+    // Device transfer.
+    connect(BtnCopy, &ImageBox::Click, this, &Form::BtnCopy_Click);
+    connect(lstPrograms, &ListBox::DblClick, this, &Form::lstPrograms_DblClick);
+    connect(waveList, &ListBox::Click, this, &Form::waveList_Click);
+    connect(scrVolume, &HScrollBar::Change, this, &Form::scrVolume_Change);
+    connect(scrRepeat, &HScrollBar::Change, this, &Form::scrRepeat_Change);
+    LinkEventHandlers link;
+    link.onConnect = [this](qint32 error) { Tandem_OnConnect(error); };
+    link.onDisconnect = [this](qint32 error) { Tandem_OnDisconnect(error); };
+    link.onGetFileInfo = [this](qint32 error) { Tandem_OnGetFileInfo(error); };
+    link.onCopyFile = [this](qint32 error) { Tandem_OnCopyFile(error); };
+    link.onCopyProgress = [this](qint16 percent, bool& cancel) {
+        Tandem_OnCopyProgress(percent, cancel);
+    };
+    Tandem->adviseEvents(std::move(link));
 
     // Catalogue browsing.
     for (int i = 0; i < static_cast<int>(Kategorie.size()); ++i) {

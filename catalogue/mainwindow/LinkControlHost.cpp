@@ -16,6 +16,7 @@ using namespace velox::com;
 
 struct LinkControlHost::Control {
     ComPtr<IDispatch> dispatch;
+    ComPtr<LinkEventSink> events;
 };
 
 namespace {
@@ -66,6 +67,7 @@ LinkControlHost::LinkControlHost()
 }
 
 LinkControlHost::~LinkControlHost() {
+    stopEvents();
     if (const auto object = control_->dispatch.as<IOleObject>()) {
         object->Close(OLECLOSE_NOSAVE);
     }
@@ -77,6 +79,27 @@ bool LinkControlHost::created() const {
 
 IDispatch* LinkControlHost::dispatch() const {
     return control_->dispatch.get();
+}
+
+bool LinkControlHost::adviseEvents(LinkEventHandlers handlers) {
+    stopEvents();
+    if (!control_->dispatch) {
+        return false;
+    }
+    auto sink = LinkEventSink::create(std::move(handlers));
+    if (!sink->advise(control_->dispatch.get())) {
+        sink->detach();
+        return false;
+    }
+    control_->events = std::move(sink);
+    return true;
+}
+
+void LinkControlHost::stopEvents() {
+    if (control_->events) {
+        control_->events->detach();
+        control_->events.reset();
+    }
 }
 
 bool LinkControlHost::call(const QString& name, const QVariantList& args) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/mainwindow/LinkEventSink.h"
 #include "platform/win/TwipsControl.h"
 
 #include <QString>
@@ -34,8 +35,16 @@ public:
     // False when there is no control or the call failed.
     bool call(const QString& name, const QVariantList& args = {});
 
-    // The control's dispatch interface (borrowed), or null: for the event sink.
+    // The control's dispatch interface (borrowed), or null.
     [[nodiscard]] velox::com::IDispatch* dispatch() const;
+
+    // Receives the control's events from now on: each runs on this thread
+    // with the firing thread waiting for it. False when there is no control
+    // or it has no events to give.
+    bool adviseEvents(LinkEventHandlers handlers);
+    // No event reaches the handlers any more, and a firing waiting for them is
+    // let go. The host does it itself before it releases the control.
+    void stopEvents();
 
     [[nodiscard]] bool hasFont() const override { return false; }
 

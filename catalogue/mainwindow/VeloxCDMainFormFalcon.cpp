@@ -29,7 +29,11 @@ VeloxCDMainFormFalcon::VeloxCDMainFormFalcon(QWidget* parent) : QWidget(parent) 
     wireHandlers();
 }
 
-VeloxCDMainFormFalcon::~VeloxCDMainFormFalcon() = default;
+VeloxCDMainFormFalcon::~VeloxCDMainFormFalcon() {
+    // A handheld answer still on its way must not reach a window being taken
+    // apart: the link's events stop before anything else goes.
+    Tandem->stopEvents();
+}
 
 double VeloxCDMainFormFalcon::ScaleWidth() const {
     return width() * velox::win::twipsPerPixelX();

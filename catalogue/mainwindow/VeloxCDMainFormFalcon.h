@@ -92,6 +92,24 @@ public:
     void setLanguagePics();
     void setWaveCaptions();
 
+    // Device transfer (DeviceTransfer.cpp): installing a program and copying
+    // alarm sounds to the handheld.
+    void BtnCopy_Click();
+    void lstPrograms_DblClick();
+    void waveList_Click();
+    void scrVolume_Change();
+    void scrRepeat_Change();
+    void setWave(const QString& path);
+    void Tandem_OnConnect(qint32 error);
+    void Tandem_OnGetFileInfo(qint32 error);
+    void Tandem_OnCopyProgress(qint16 percent, bool& cancel);
+    void Tandem_OnCopyFile(qint32 error);
+    void Tandem_OnDisconnect(qint32 error);
+    // The maker's installer in the program folder.
+    static QString installerPath();
+    // The working copy of the sound being copied to the handheld.
+    QString waveWorkPath;
+
     // The controls, in the window's control order.
     [[nodiscard]] const std::vector<velox::win::TwipsControl*>& Controls() const {
         return controls_;
@@ -183,6 +201,11 @@ private:
     void loadScreenPicture(const char* screen);
     void fontPass();
     void centreOnScreen();
+    void installProgram();
+    void copyAlarmSound();
+    void endLinkChain();
+
+    QString alarmTarget_; // the handheld file of the sound being copied
 
     template <class Control>
     Control* add(Control*& member, const char* name, int index, QWidget* container,

@@ -28,6 +28,7 @@ void loadEnglish() {
     strCopyDone = QStringLiteral("Copy process successful");
     strInsertCd = QStringLiteral("Please insert VELOX CD in your drive ");
     strInsertCdAny = QStringLiteral("Please insert VELOX CD in any of your CD-ROM drives !");
+    strInstallerMissing = QStringLiteral("The installer cannot be started: ");
 }
 
 void loadGerman() {
@@ -54,6 +55,7 @@ void loadGerman() {
     strInsertCd = QStringLiteral("Bitte legen Sie die \"VELOX CD\" in Ihr Laufwerk ");
     strInsertCdAny =
         QStringLiteral("Bitte legen Sie die VELOX CD in eines Ihrer CD-ROM Laufwerke !");
+    strInstallerMissing = QStringLiteral("Das Installationsprogramm kann nicht gestartet werden: ");
 }
 
 void loadMachineNames() {
@@ -82,8 +84,9 @@ void clearTexts() {
                           &strVolumeTitle,   &strRepeatTitle,  &strCloseRecorderTitle,
                           &strOverwrite,     &strConnectTitle, &strDescriptionLabel,
                           &strLanguageLabel, &strSizeLabel,    &strCopyDone,
-                          &strInsertCd,      &strInsertCdAny,  &nameFalcon,
-                          &nameMerlin,       &nameWren,        &nameOsprey}) {
+                          &strInsertCd,      &strInsertCdAny,  &strInstallerMissing,
+                          &nameFalcon,       &nameMerlin,      &nameWren,
+                          &nameOsprey}) {
         text->clear();
     }
     categoryNames.clear();

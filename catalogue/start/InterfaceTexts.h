@@ -28,6 +28,7 @@ inline QString strSizeLabel;
 inline QString strCopyDone;
 inline QString strInsertCd;
 inline QString strInsertCdAny;
+inline QString strInstallerMissing; // followed by the installer's path
 inline QString nameFalcon;
 inline QString nameMerlin;
 inline QString nameWren;
