@@ -73,8 +73,8 @@ public:
 private:
     void writeCatalogue(int programs) const {
         using namespace veloxcd::tools;
-        velox::jet::DatabaseSpec spec;
-        spec.password = QLatin1String(DefaultPassword);
+        velox::jet::DatabaseSpec plan;
+        plan.password = QLatin1String(DefaultPassword);
         velox::jet::TableSpec table{QLatin1String(ProgramsTable), programColumns(), {}};
         for (int i = 0; i < programs; ++i) {
             std::vector<Value> row;
@@ -108,8 +108,8 @@ private:
         authors.rows.push_back({qint64{1}, QStringLiteral("Maker"), QStringLiteral("Lee"),
                                 QStringLiteral("Ann"), QStringLiteral("ann@example.org"),
                                 QStringLiteral("n/a")});
-        spec.tables = {table, authors};
-        velox::jet::JetWriter::write(system_.filePath(QStringLiteral("aengdeu.dll")), spec);
+        plan.tables = {table, authors};
+        velox::jet::JetWriter::write(system_.filePath(QStringLiteral("aengdeu.dll")), plan);
     }
 
     QTemporaryDir prefix_;

@@ -134,13 +134,13 @@ const Catalogue& catalogueOf(int programs) {
     c.jet = workDir().filePath(QStringLiteral("veloxcd-%1.db").arg(programs));
     c.sqlite = workDir().filePath(QStringLiteral("veloxcd-%1.sqlite").arg(programs));
     const auto rows = makeRows(programs);
-    DatabaseSpec spec;
-    spec.password = QStringLiteral("##kazmo##");
+    DatabaseSpec plan;
+    plan.password = QStringLiteral("##kazmo##");
     TableSpec programsTable{QStringLiteral("VeloxFalconCD"), veloxcd::tools::programColumns(),
                             rows};
     TableSpec authors{QStringLiteral("User"), veloxcd::tools::authorColumns(), {}};
-    spec.tables = {programsTable, authors};
-    JetWriter::write(c.jet, spec);
+    plan.tables = {programsTable, authors};
+    JetWriter::write(c.jet, plan);
     writeSqlite(c.sqlite, rows);
     return made.emplace(programs, c).first->second;
 }

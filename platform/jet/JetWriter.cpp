@@ -82,19 +82,19 @@ void checkName(const QString& name, const QString& what) {
                        QStringLiteral("'%1' is not a valid %2 name.").arg(name, what));
 }
 
-TableDef definitionOf(const TableSpec& spec, std::uint32_t page) {
-    checkName(spec.name, QStringLiteral("table"));
-    if (spec.name.startsWith(QLatin1String("MSys"), Qt::CaseInsensitive))
+TableDef definitionOf(const TableSpec& plan, std::uint32_t page) {
+    checkName(plan.name, QStringLiteral("table"));
+    if (plan.name.startsWith(QLatin1String("MSys"), Qt::CaseInsensitive))
         throw JetError(errors::ConversionError,
-                       QStringLiteral("'%1' is a name reserved for system tables.").arg(spec.name));
-    if (spec.columns.empty() || spec.columns.size() > 255)
+                       QStringLiteral("'%1' is a name reserved for system tables.").arg(plan.name));
+    if (plan.columns.empty() || plan.columns.size() > 255)
         throw JetError(errors::TooManyFields,
-                       QStringLiteral("Table '%1' needs 1 to 255 columns.").arg(spec.name));
+                       QStringLiteral("Table '%1' needs 1 to 255 columns.").arg(plan.name));
     TableDef t;
-    t.name = spec.name;
+    t.name = plan.name;
     t.page = page;
     QSet<QString> seen;
-    for (const ColumnSpec& cs : spec.columns) {
+    for (const ColumnSpec& cs : plan.columns) {
         checkName(cs.name, QStringLiteral("column"));
         if (!isWritableType(cs.type))
             throw JetError(
@@ -103,7 +103,7 @@ TableDef definitionOf(const TableSpec& spec, std::uint32_t page) {
         if (seen.contains(cs.name.toCaseFolded()))
             throw JetError(
                 errors::ConversionError,
-                QStringLiteral("Table '%1' has two columns named '%2'.").arg(spec.name, cs.name));
+                QStringLiteral("Table '%1' has two columns named '%2'.").arg(plan.name, cs.name));
         seen.insert(cs.name.toCaseFolded());
         if (cs.type == ColumnType::Text && (cs.textLength < 1 || cs.textLength > 255))
             throw JetError(
@@ -232,12 +232,12 @@ private:
 
 } // namespace
 
-QByteArray JetWriter::build(const DatabaseSpec& spec) {
-    if (spec.password.size() > DatabaseHeader::MaxPasswordLength)
+QByteArray JetWriter::build(const DatabaseSpec& plan) {
+    if (plan.password.size() > DatabaseHeader::MaxPasswordLength)
         throw JetError(errors::NotValidPassword,
                        QStringLiteral("A database password has at most 20 characters."));
-    const double created = spec.creationDate != 0.0
-                               ? spec.creationDate
+    const double created = plan.creationDate != 0.0
+                               ? plan.creationDate
                                : DateTime::fromQDateTime(QDateTime::currentDateTimeUtc()).days;
     PageList pages;
     pages.reserve();                               // 0: header
@@ -247,7 +247,7 @@ QByteArray JetWriter::build(const DatabaseSpec& spec) {
 
     std::vector<TableDef> tables;
     QSet<QString> names;
-    for (const TableSpec& ts : spec.tables) {
+    for (const TableSpec& ts : plan.tables) {
         tables.push_back(definitionOf(ts, pages.reserve()));
         if (names.contains(ts.name.toCaseFolded()))
             throw JetError(errors::ConversionError,
@@ -286,11 +286,11 @@ QByteArray JetWriter::build(const DatabaseSpec& spec) {
     }
     for (std::size_t i = 0; i < tables.size(); ++i) {
         TableRows rows(pages, longValues, tables[i]);
-        for (const auto& values : spec.tables[i].rows)
+        for (const auto& values : plan.tables[i].rows)
             rows.add(values);
         rows.flush();
         used.push_back(rows.usedPages());
-        tables[i].rowCount = static_cast<std::uint32_t>(spec.tables[i].rows.size());
+        tables[i].rowCount = static_cast<std::uint32_t>(plan.tables[i].rows.size());
     }
     longValues.flush();
 
@@ -308,14 +308,14 @@ QByteArray JetWriter::build(const DatabaseSpec& spec) {
         pages.set(t.page, TableDefWriter::encodeJet4(t));
 
     DatabaseHeader header;
-    header.password = spec.password;
+    header.password = plan.password;
     header.creationDate = created;
     pages.set(0, header.buildJet4());
     return pages.join(Jet4PageSize);
 }
 
-void JetWriter::write(const QString& path, const DatabaseSpec& spec) {
-    const QByteArray bytes = build(spec);
+void JetWriter::write(const QString& path, const DatabaseSpec& plan) {
+    const QByteArray bytes = build(plan);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw JetError(errors::CannotOpenFile,

@@ -35,9 +35,9 @@ class JetWriter {
 public:
     // The whole file. Raises JetError for a value that does not fit its
     // column, a duplicate or invalid name, or an unsupported type.
-    static QByteArray build(const DatabaseSpec& spec);
+    static QByteArray build(const DatabaseSpec& plan);
     // Builds and replaces the file at path atomically.
-    static void write(const QString& path, const DatabaseSpec& spec);
+    static void write(const QString& path, const DatabaseSpec& plan);
 };
 
 } // namespace velox::jet

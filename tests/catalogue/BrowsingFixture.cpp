@@ -19,16 +19,16 @@ namespace {
 
 jet::TableSpec table(const char* name, std::vector<jet::ColumnSpec> columns,
                      const std::vector<CatalogueRow>& rows) {
-    jet::TableSpec spec{QLatin1String(name), std::move(columns), {}};
+    jet::TableSpec plan{QLatin1String(name), std::move(columns), {}};
     for (const CatalogueRow& row : rows) {
         std::vector<Value> values;
-        for (const jet::ColumnSpec& column : spec.columns) {
+        for (const jet::ColumnSpec& column : plan.columns) {
             const auto found = row.find(column.name);
             values.push_back(found == row.end() ? Value{jet::Null{}} : found->second);
         }
-        spec.rows.push_back(std::move(values));
+        plan.rows.push_back(std::move(values));
     }
-    return spec;
+    return plan;
 }
 
 } // namespace
@@ -57,13 +57,13 @@ CatalogueRow BrowsingFixture::author(qint32 id, const Value& firma, const Value&
 
 void BrowsingFixture::writeCatalogue(const std::vector<CatalogueRow>& programs,
                                      const std::vector<CatalogueRow>& authors) const {
-    jet::DatabaseSpec spec;
-    spec.password = QLatin1String(veloxcd::tools::DefaultPassword);
-    spec.tables.push_back(
+    jet::DatabaseSpec plan;
+    plan.password = QLatin1String(veloxcd::tools::DefaultPassword);
+    plan.tables.push_back(
         table(veloxcd::tools::ProgramsTable, veloxcd::tools::programColumns(), programs));
-    spec.tables.push_back(
+    plan.tables.push_back(
         table(veloxcd::tools::AuthorsTable, veloxcd::tools::authorColumns(), authors));
-    jet::JetWriter::write(veloxcd::systemDir + QStringLiteral("/aengdeu.dll"), spec);
+    jet::JetWriter::write(veloxcd::systemDir + QStringLiteral("/aengdeu.dll"), plan);
 }
 
 void BrowsingFixture::writeCdFile(const QString& relative, const QByteArray& contents) const {

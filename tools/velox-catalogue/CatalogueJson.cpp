@@ -100,16 +100,16 @@ DatabaseSpec catalogueFromJson(const QByteArray& json) {
         if (it.key() != QLatin1String("password") && it.key() != QLatin1String(ProgramsTable) &&
             it.key() != QLatin1String(AuthorsTable))
             fail(QStringLiteral("unknown key \"%1\".").arg(it.key()));
-    DatabaseSpec spec;
-    spec.password = QString::fromLatin1(DefaultPassword);
+    DatabaseSpec plan;
+    plan.password = QString::fromLatin1(DefaultPassword);
     if (root.contains(QLatin1String("password"))) {
         if (!root.value(QLatin1String("password")).isString())
             fail(QStringLiteral("\"password\" must be a text."));
-        spec.password = root.value(QLatin1String("password")).toString();
+        plan.password = root.value(QLatin1String("password")).toString();
     }
-    spec.tables.push_back(tableFrom(root, ProgramsTable, programColumns()));
-    spec.tables.push_back(tableFrom(root, AuthorsTable, authorColumns()));
-    return spec;
+    plan.tables.push_back(tableFrom(root, ProgramsTable, programColumns()));
+    plan.tables.push_back(tableFrom(root, AuthorsTable, authorColumns()));
+    return plan;
 }
 
 QByteArray catalogueToJson(const QString& path, const QString& password) {

@@ -66,10 +66,10 @@ int main(int argc, char** argv) {
             if (!source.open(QIODevice::ReadOnly))
                 return failure(
                     QStringLiteral("cannot read %1: %2").arg(positional[1], source.errorString()));
-            velox::jet::DatabaseSpec spec = catalogueFromJson(source.readAll());
+            velox::jet::DatabaseSpec plan = catalogueFromJson(source.readAll());
             if (passwordGiven)
-                spec.password = password;
-            velox::jet::JetWriter::write(output, spec);
+                plan.password = password;
+            velox::jet::JetWriter::write(output, plan);
             return 0;
         }
         if (command == QLatin1String("dump")) {

@@ -46,15 +46,15 @@ int readEverything(const QString& path, const QString& password = {}) {
 class DamagedFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        DatabaseSpec spec;
+        DatabaseSpec plan;
         TableSpec t;
         t.name = QStringLiteral("Notes");
         t.columns = {{QStringLiteral("N"), ColumnType::Long},
                      {QStringLiteral("Text"), ColumnType::Memo}};
         t.rows = {{qint64(1), QString(20000, QLatin1Char('x'))},
                   {qint64(2), QStringLiteral("short")}};
-        spec.tables = {t};
-        good = JetWriter::build(spec);
+        plan.tables = {t};
+        good = JetWriter::build(plan);
     }
     QString path() const { return dir.filePath(QStringLiteral("bad.mdb")); }
     QTemporaryDir dir;

@@ -15,8 +15,8 @@ namespace {
 class DatabaseTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        DatabaseSpec spec;
-        spec.password = QStringLiteral("##kazmo##");
+        DatabaseSpec plan;
+        plan.password = QStringLiteral("##kazmo##");
         TableSpec t;
         t.name = QStringLiteral("T");
         t.columns = {{QStringLiteral("N"), ColumnType::Long},
@@ -24,8 +24,8 @@ protected:
         for (int i = 1; i <= 5; ++i)
             t.rows.push_back(
                 {qint64(i), i == 3 ? Value(Null{}) : Value(QStringLiteral("s%1").arg(i))});
-        spec.tables = {t};
-        JetWriter::write(path(), spec);
+        plan.tables = {t};
+        JetWriter::write(path(), plan);
     }
     QString path() const { return dir.filePath(QStringLiteral("d.mdb")); }
     static int openError(const QString& name, const QString& connect) {

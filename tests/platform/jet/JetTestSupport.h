@@ -29,7 +29,7 @@ std::optional<QJsonArray> readWithMdbReader(const QString& path, const QString& 
                                             const QString& password = {});
 bool mdbReaderAvailable();
 
-// A spec's table as text, for comparison with what the readers give.
+// A plan's table as text, for comparison with what the readers give.
 TextTable expectedText(const TableSpec& table);
 
 } // namespace velox::jet::test

@@ -116,15 +116,15 @@ protected:
 };
 
 TEST_F(RoundTrip, CatalogueOf5000RowsReadsBackIdenticallyByAllThreeReaders) {
-    DatabaseSpec spec;
-    spec.password = QStringLiteral("##kazmo##");
-    spec.tables = {programs(5000), allTypes()};
-    JetWriter::write(path(), spec);
+    DatabaseSpec plan;
+    plan.password = QStringLiteral("##kazmo##");
+    plan.tables = {programs(5000), allTypes()};
+    JetWriter::write(path(), plan);
 
-    for (const TableSpec& t : spec.tables) {
+    for (const TableSpec& t : plan.tables) {
         SCOPED_TRACE(t.name.toStdString());
         const TextTable expected = expectedText(t);
-        const TextTable ours = readWithOurs(path(), t.name, spec.password);
+        const TextTable ours = readWithOurs(path(), t.name, plan.password);
         EXPECT_EQ(ours.columns, expected.columns);
         ASSERT_EQ(ours.rows.size(), expected.rows.size());
         EXPECT_TRUE(ours.rows == expected.rows);
@@ -147,13 +147,13 @@ TEST_F(RoundTrip, CatalogueOf5000RowsReadsBackIdenticallyByAllThreeReaders) {
 TEST_F(RoundTrip, MdbReaderReadsTheSameValuesAndThePassword) {
     if (!mdbReaderAvailable())
         GTEST_SKIP() << "mdb-reader is not installed (./velox setup installs it)";
-    DatabaseSpec spec;
-    spec.password = QStringLiteral("##kazmo##");
-    spec.tables = {programs(5000), allTypes()};
-    JetWriter::write(path(), spec);
-    for (const TableSpec& t : spec.tables) {
+    DatabaseSpec plan;
+    plan.password = QStringLiteral("##kazmo##");
+    plan.tables = {programs(5000), allTypes()};
+    JetWriter::write(path(), plan);
+    for (const TableSpec& t : plan.tables) {
         SCOPED_TRACE(t.name.toStdString());
-        const auto rows = readWithMdbReader(path(), t.name, spec.password);
+        const auto rows = readWithMdbReader(path(), t.name, plan.password);
         ASSERT_TRUE(rows.has_value());
         ASSERT_EQ(rows->size(), qsizetype(t.rows.size()));
         for (std::size_t r = 0; r < t.rows.size(); ++r) {
@@ -178,26 +178,26 @@ TEST_F(RoundTrip, MdbReaderReadsTheSameValuesAndThePassword) {
 }
 
 TEST_F(RoundTrip, HeaderCarriesThePasswordAndTheFormat) {
-    DatabaseSpec spec;
-    spec.password = QStringLiteral("geheim ß");
-    spec.tables = {allTypes()};
-    JetWriter::write(path(), spec);
+    DatabaseSpec plan;
+    plan.password = QStringLiteral("geheim ß");
+    plan.tables = {allTypes()};
+    JetWriter::write(path(), plan);
     const JetFile file(path());
     EXPECT_EQ(file.version(), format::Version::Jet4);
-    EXPECT_EQ(file.header().password, spec.password);
+    EXPECT_EQ(file.header().password, plan.password);
     EXPECT_EQ(file.pageSize(), 4096);
 }
 
 TEST_F(RoundTrip, EmptyTablesAndManyTables) {
-    DatabaseSpec spec;
+    DatabaseSpec plan;
     for (int i = 0; i < 12; ++i) {
         TableSpec t = allTypes();
         t.name = QStringLiteral("T%1").arg(i);
         if (i % 2 == 0)
             t.rows.clear();
-        spec.tables.push_back(t);
+        plan.tables.push_back(t);
     }
-    JetWriter::write(path(), spec);
+    JetWriter::write(path(), plan);
     auto db = Database::open(path());
     EXPECT_EQ(db->tableNames().size(), 12);
     EXPECT_EQ(readWithOurs(path(), QStringLiteral("T0")).rows.size(), 0u);
@@ -207,7 +207,7 @@ TEST_F(RoundTrip, EmptyTablesAndManyTables) {
 
 TEST_F(RoundTrip, LargeTablesUseAnIndirectPageMap) {
     // Enough pages that the page map of the table needs bitmap pages.
-    DatabaseSpec spec;
+    DatabaseSpec plan;
     TableSpec t;
     t.name = QStringLiteral("Wide");
     t.columns = {{QStringLiteral("N"), ColumnType::Long},
@@ -215,8 +215,8 @@ TEST_F(RoundTrip, LargeTablesUseAnIndirectPageMap) {
     const QString filler = repeatTo(QStringLiteral("Ω"), 1900);
     for (int i = 0; i < 17000; ++i)
         t.rows.push_back({qint64(i), filler});
-    spec.tables = {t};
-    JetWriter::write(path(), spec);
+    plan.tables = {t};
+    JetWriter::write(path(), plan);
     auto db = Database::open(path());
     auto rs = db->openRecordset(QStringLiteral("SELECT N FROM Wide WHERE N >= 16998"));
     rs->moveLast();

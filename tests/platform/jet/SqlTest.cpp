@@ -18,7 +18,7 @@ class Sql : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dir = new QTemporaryDir;
-        DatabaseSpec spec;
+        DatabaseSpec plan;
         TableSpec t;
         t.name = QStringLiteral("Items");
         t.columns = {{QStringLiteral("Index"), ColumnType::Long},
@@ -39,8 +39,8 @@ protected:
         user.columns = {{QStringLiteral("ID"), ColumnType::Long},
                         {QStringLiteral("Nachname"), ColumnType::Text, 50}};
         user.rows = {{qint64(1), QStringLiteral("Muster")}, {qint64(2), QStringLiteral("Meier")}};
-        spec.tables = {t, user};
-        JetWriter::write(dir->filePath(QStringLiteral("s.mdb")), spec);
+        plan.tables = {t, user};
+        JetWriter::write(dir->filePath(QStringLiteral("s.mdb")), plan);
     }
     static void TearDownTestSuite() { delete dir; }
 
