@@ -17,7 +17,10 @@ com::LONG packMachinePath(com::SHORT machine, std::string_view ansiPath,
         return kErrorPathTooLong;
     }
     record.machine = machine;
-    std::memcpy(record.path, ansiPath.data(), ansiPath.size());
+    // An empty view may carry no data at all: copy only what there is.
+    if (!ansiPath.empty()) {
+        std::memcpy(record.path, ansiPath.data(), ansiPath.size());
+    }
     return kOk;
 }
 

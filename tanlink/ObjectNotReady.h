@@ -6,15 +6,10 @@
 
 #include "platform/com/Types.h"
 
-#include <QString>
-
 namespace velox::tanlink {
 
 inline constexpr com::WORD kObjectNotReadyCode = 0xFFFF;
 inline constexpr com::UINT IDS_OBJECT_NOT_READY = 101;
-
-// The module's string table (empty text for an id it does not hold).
-QString moduleString(com::UINT id);
 
 [[noreturn]] void raiseObjectNotReady();
 
