@@ -5,11 +5,16 @@
 //
 //   velox-screenshot PROGRAM_FOLDER OUT.png [--overlay machine|language] [--areas]
 //   velox-screenshot PROGRAM_FOLDER --tour DIR
+//   velox-screenshot PROGRAM_FOLDER --no-picture
 //
 // --tour walks a newcomer's first visit by clicking the click areas as a user
 // would, and saves a picture of each screen into DIR: a category list, a
 // program's details and readme, the search, the alarm sounds, both overlays and the About
 // screen.
+//
+// --no-picture starts the same way and draws the main window once, but writes
+// nothing: the start-up benchmark times it, and encoding a picture is not part
+// of starting.
 //
 // --areas outlines every clickable control that is shown, so that one can see
 // that each click area lies over its icon on the photo.
@@ -75,7 +80,8 @@ void settle() {
 int usage() {
     std::fputs(
         "usage: velox-screenshot PROGRAM_FOLDER OUT.png [--overlay machine|language] [--areas]\n"
-        "       velox-screenshot PROGRAM_FOLDER --tour DIR\n",
+        "       velox-screenshot PROGRAM_FOLDER --tour DIR\n"
+        "       velox-screenshot PROGRAM_FOLDER --no-picture\n",
         stderr);
     return 2;
 }
@@ -166,6 +172,7 @@ int main(int argc, char** argv) {
     if (touring) {
         args = {args[0], args[2]};
     }
+    const bool drawOnly = args.size() == 2 && args[1] == QLatin1String("--no-picture");
     if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--overlay"))) {
         return usage();
     }
@@ -205,6 +212,8 @@ int main(int argc, char** argv) {
     bool saved = false;
     if (touring) {
         saved = tour(*window, args[1]);
+    } else if (drawOnly) {
+        saved = !window->grab().isNull();
     } else {
         QImage shot = window->grab().toImage();
         if (areas) {
