@@ -196,7 +196,10 @@ LONG EngineCore::drives(SHORT machine, QByteArray* list) {
             list->append('\0');
         }
     } else {
-        for (const win::Drive& drive : win::DriveTable::current().drives()) {
+        // The table is kept while the loop runs: a temporary's member would
+        // dangle.
+        const win::DriveTable table = win::DriveTable::current();
+        for (const win::Drive& drive : table.drives()) {
             list->append(QByteArray(1, static_cast<char>(drive.letter.toLatin1())) + ":");
             list->append('\0');
         }

@@ -110,8 +110,8 @@ HRESULT CTanlinkPropPage::SetObjects(ULONG /*count*/, IUnknown** /*objects*/) {
 }
 
 HRESULT CTanlinkPropPage::Show(UINT command) {
-    if (page_ != nullptr) {
-        page_->setVisible(command != 0);
+    if (QWidget* page = page_.data(); page != nullptr) {
+        page->setVisible(command != 0);
     }
     return S_OK;
 }
@@ -120,8 +120,8 @@ HRESULT CTanlinkPropPage::Move(const RECT* position) {
     if (position == nullptr) {
         return E_POINTER;
     }
-    if (page_ != nullptr) {
-        page_->setGeometry(rectOf(*position));
+    if (QWidget* page = page_.data(); page != nullptr) {
+        page->setGeometry(rectOf(*position));
     }
     return S_OK;
 }
