@@ -1,6 +1,7 @@
 #include "platform/win/RuntimeError.h"
 #include "platform/win/Shell.h"
 #include "platform/win/Sound.h"
+#include "platform/win/SoundModule.h"
 #include "support/ScopedPrefix.h"
 
 #include <QElapsedTimer>
@@ -86,4 +87,59 @@ TEST(Sound, PlaysExistingFilesByWindowsPathAndSkipsMissingOnes) {
     ASSERT_EQ(sounds.played().size(), 1U);
     EXPECT_EQ(sounds.played()[0].hostFile, cd.path() + "/Wavs/CHIME.WAV");
     EXPECT_EQ(sounds.played()[0].flags, 3U);
+}
+
+namespace {
+
+bool multimediaLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+}
+
+// A wave file of a tenth of a second of silence: 8 kHz, 8 bits, mono.
+QByteArray silentWave() {
+    const int samples = 800;
+    QByteArray wave;
+    const auto le32 = [&wave](quint32 v) {
+        for (int i = 0; i < 4; ++i) {
+            wave.append(static_cast<char>((v >> (8 * i)) & 0xFF));
+        }
+    };
+    const auto le16 = [&wave](quint16 v) {
+        wave.append(static_cast<char>(v & 0xFF));
+        wave.append(static_cast<char>(v >> 8));
+    };
+    wave.append("RIFF");
+    le32(36 + samples);
+    wave.append("WAVEfmt ");
+    le32(16);
+    le16(1);
+    le16(1);
+    le32(8000);
+    le32(8000);
+    le16(1);
+    le16(8);
+    wave.append("data");
+    le32(samples);
+    wave.append(QByteArray(samples, static_cast<char>(0x80)));
+    return wave;
+}
+
+} // namespace
+
+// The multimedia libraries come with the sound module at the first sound, not
+// with the program: no other test here plays through the real player.
+TEST(Sound, RealPlayerComesFromTheSoundModuleAtTheFirstSound) {
+    EXPECT_FALSE(multimediaLoaded());
+    velox::test::ScopedPrefix prefix;
+    QTemporaryDir cd;
+    writeFile(cd.path(), "Wavs/QUIET.WAV", silentWave());
+    prefix.writeDrives("D: cdrom " + cd.path() + "\n");
+    EXPECT_TRUE(sndPlaySoundA("D:\\Wavs\\quiet.wav", SND_ASYNC | SND_NODEFAULT))
+        << qPrintable(soundModuleError());
+    EXPECT_NE(soundModulePlayer(), nullptr);
+    EXPECT_TRUE(soundModuleError().isEmpty()) << qPrintable(soundModuleError());
+    EXPECT_TRUE(multimediaLoaded());
+    // A second sound stops the first one and plays.
+    EXPECT_TRUE(sndPlaySoundA("D:\\Wavs\\QUIET.WAV", SND_ASYNC | SND_NODEFAULT));
 }
