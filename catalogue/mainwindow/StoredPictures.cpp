@@ -1,32 +1,33 @@
 #include "catalogue/mainwindow/StoredPictures.h"
 
-#include <QFile>
-#include <QPixmap>
+#include "catalogue/mainwindow/StoredPixels.h"
 
-// The pictures are compiled into the catalogue's static library; registering
-// them here makes sure the linker keeps them.
-static void registerWindowPictures() {
-    Q_INIT_RESOURCE(resources);
-}
+#include <QPixmap>
+#include <cstring>
 
 namespace veloxcd {
 
 QImage storedPicture(const QString& name) {
-    static const bool registered = [] {
-        registerWindowPictures();
-        return true;
-    }();
-    (void)registered;
-    const QString path = QStringLiteral(":/window/") + name + QStringLiteral(".png");
-    return QFile::exists(path) ? QImage(path) : QImage();
+    for (const StoredPixels& each : storedPixels) {
+        if (name == QLatin1String(each.name)) {
+            // The image reads the program's own copy of the pixels; drawing on
+            // it copies them first.
+            return {reinterpret_cast<const uchar*>(each.pixels), each.width, each.height,
+                    each.width * 4,
+                    each.transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32};
+        }
+    }
+    return {};
 }
 
 QCursor handPointer() {
-    const QImage hand = storedPicture(QStringLiteral("HandPointer"));
-    if (hand.isNull()) {
-        return QCursor(Qt::PointingHandCursor);
-    }
-    return QCursor(QPixmap::fromImage(hand), 12, 1);
+    // One pointer for every control that shows it.
+    static const QCursor pointer = [] {
+        const QImage hand = storedPicture(QStringLiteral("HandPointer"));
+        return hand.isNull() ? QCursor(Qt::PointingHandCursor)
+                             : QCursor(QPixmap::fromImage(hand), 12, 1);
+    }();
+    return pointer;
 }
 
 } // namespace veloxcd

@@ -1,20 +1,16 @@
-// The pictures stored with the windows: drawn by democd, committed as the
-// catalogue's resources under ":/window/".
+// The pictures stored with the windows: drawn by democd, committed as PNG files
+// in catalogue/resources, and compiled into the program as pixels.
 #include "tools/democd/WindowPictures.h"
 
+#include "catalogue/mainwindow/StoredPictures.h"
 #include "tools/democd/AboutArtwork.h"
 #include "tools/democd/HandPointer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-// The catalogue's resources live in a static library: bring them in by name
-// (outside any namespace, as Qt's macro requires).
-static void loadWindowResources() {
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace velox::democd {
 namespace {
@@ -53,13 +49,13 @@ TEST(WindowPictures, EachHasItsSize) {
     }
 }
 
-// Redrawing gives the committed pictures again (up to font rendering), so a
-// change of the drawing is not forgotten in catalogue/resources/.
-TEST(WindowPictures, TheCommittedResourcesAreUpToDate) {
-    loadWindowResources();
+// Redrawing gives the pictures the program carries (up to font rendering), so a
+// change of the drawing is not forgotten in catalogue/resources/, and the
+// pixels compiled from those files are the pictures.
+TEST(WindowPictures, TheProgramCarriesTheCurrentPictures) {
     for (const WindowPicture& picture : drawWindowPictures()) {
-        const QImage stored = QImage(QStringLiteral(":/window/") + picture.fileName)
-                                  .convertToFormat(QImage::Format_ARGB32);
+        const QString name = QFileInfo(picture.fileName).completeBaseName();
+        const QImage stored = veloxcd::storedPicture(name).convertToFormat(QImage::Format_ARGB32);
         const QImage fresh = picture.image.convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(stored.size(), fresh.size()) << picture.fileName.toStdString();
         qint64 difference = 0;
