@@ -1,6 +1,9 @@
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 
 #include "catalogue/mainwindow/LinkControlHost.h"
+#include "catalogue/mainwindow/ScreenPictures.h"
+#include "catalogue/start/ProgramState.h"
+#include "platform/win/Pictures.h"
 #include "platform/win/Twips.h"
 #include "platform/win/TwipsControl.h"
 
@@ -25,6 +28,10 @@ VeloxCDMainFormFalcon::VeloxCDMainFormFalcon(QWidget* parent) : QWidget(parent) 
     background.setColor(QPalette::Window, Qt::black);
     setPalette(background);
     setAutoFillBackground(true);
+    // The device photo and the main screen are read while the controls are
+    // made; loading the window takes them from there.
+    velox::win::prefetchPicture(machinePhotoPath(machine));
+    velox::win::prefetchPicture(screenPicturePath("Hauptschirm", machine));
     createControls();
     wireHandlers();
 }
@@ -33,6 +40,7 @@ VeloxCDMainFormFalcon::~VeloxCDMainFormFalcon() {
     // A handheld answer still on its way must not reach a window being taken
     // apart: the link's events stop before anything else goes.
     Tandem->stopEvents();
+    velox::win::dropPrefetchedPictures();
 }
 
 double VeloxCDMainFormFalcon::ScaleWidth() const {

@@ -7,7 +7,17 @@ namespace velox::win {
 
 // LoadPicture: reads a picture file (GIF, BMP, PNG, JPEG) from a Windows path.
 // An empty path gives an empty picture. Raises 71, 76 or 53 as any file read
-// does, and 481 (invalid picture) for a file that is no picture.
+// does, 70 or 75 for a file that cannot be read, and 481 (invalid picture) for
+// a file that is no picture.
 QImage LoadPicture(const QString& path);
+
+// Starts reading a picture on another thread, for a LoadPicture of the same
+// path soon after: that call then takes the picture read here (waiting for it
+// if need be), unless the file has changed in between. A path that cannot be
+// read now is passed over; LoadPicture raises the error when it comes.
+void prefetchPicture(const QString& path);
+
+// Drops every picture started and not yet taken (waiting for their threads).
+void dropPrefetchedPictures();
 
 } // namespace velox::win

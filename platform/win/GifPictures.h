@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <optional>
+
+namespace velox::win {
+
+// Reads the first image of a GIF file with giflib, as Qt's own reader would
+// give it (32-bit RGB; ARGB when the image has a transparent colour, whose
+// pixels keep their colour with an alpha of 0), without loading Qt's image
+// plugins.
+// Handles the common case only: an image that fills the logical screen and
+// whose colours are all in its colour table. Anything else gives nullopt, and
+// the caller reads the file the general way.
+std::optional<QImage> readCommonGif(const QByteArray& file);
+
+} // namespace velox::win
