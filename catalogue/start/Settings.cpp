@@ -71,9 +71,16 @@ void readSettings() {
 }
 
 void writeSettings() {
-    QSaveFile file(velox::win::hostPath(settingsPath()));
+    const QString path = velox::win::hostPath(settingsPath());
     const QByteArray text =
         QStringLiteral("Language: %1\r\nMachine: %2\r\n").arg(language).arg(machine).toLatin1();
+    // A file that already says so is left as it is: nothing to replace (and
+    // no wait for the disk at every start).
+    if (QFile current(path); current.open(QIODevice::ReadOnly) && current.size() == text.size() &&
+                             current.readAll() == text) {
+        return;
+    }
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         velox::win::raiseError(file.error() == QFileDevice::PermissionsError ? PermissionDenied
                                                                              : PathFileAccessError,

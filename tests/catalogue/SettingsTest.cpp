@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace veloxcd;
 
@@ -93,6 +94,30 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenRaisesAndStaysAsItWas) {
     readSettings(); // a folder in the file's place reads as no file
     EXPECT_EQ(language, 1);
     EXPECT_EQ(machine, 4);
+}
+
+// Start-up writes the settings back each time; a file that already holds them
+// stays the same file, and one that differs in any byte is replaced.
+TEST_F(SettingsFile, AFileThatAlreadySaysSoIsLeftAlone) {
+    const auto inode = [this] {
+        struct stat info {};
+        return ::stat(QFile::encodeName(folder.path() + "/setting.txt").constData(), &info) == 0
+                   ? info.st_ino
+                   : ino_t{0};
+    };
+    write("Language: 2\r\nMachine: 8\r\n");
+    const ino_t before = inode();
+    language = 2;
+    machine = 8;
+    writeSettings();
+    EXPECT_EQ(inode(), before);
+    for (const QByteArray& other :
+         {QByteArray("Language: 2\nMachine: 8\n"), QByteArray("Language: 2\r\nMachine: 8\r\n\r\n"),
+          QByteArray("Language: 1\r\nMachine: 8\r\n")}) {
+        write(other);
+        writeSettings();
+        EXPECT_EQ(read(), QByteArray("Language: 2\r\nMachine: 8\r\n")) << other.toStdString();
+    }
 }
 
 TEST(SettingValue, TakesTheWholeNumberBetweenTheFirstTwoColons) {
