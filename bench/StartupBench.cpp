@@ -1,8 +1,8 @@
 // VeloxCD's start-up as a whole process: start-up, the About screen answered at
 // once, the main window loaded on the demo CD and drawn, beside a minimal Qt
-// program that shows one window and draws it. Neither encodes a picture: that
-// is not part of starting. Both run in the same benchmark run; the counters
-// give each one's peak memory, and the last lines the ratios.
+// program that shows one window and ends once it is drawn. Neither draws again
+// for a picture nor encodes one: that is not part of starting. Both run in the same benchmark run;
+// the counters give each one's peak memory, and the last lines the ratios.
 #include <QByteArray>
 #include <QDir>
 #include <QString>

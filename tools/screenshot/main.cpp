@@ -12,9 +12,9 @@
 // program's details and readme, the search, the alarm sounds, both overlays and the About
 // screen.
 //
-// --no-picture starts the same way and draws the main window once, but writes
-// nothing: the start-up benchmark times it, and encoding a picture is not part
-// of starting.
+// --no-picture starts the same way and ends once the main window has been
+// drawn on the screen, writing nothing: the start-up benchmark times it, and
+// neither a second drawing for a picture nor encoding one is part of starting.
 //
 // --areas outlines every clickable control that is shown, so that one can see
 // that each click area lies over its icon on the photo.
@@ -24,6 +24,7 @@
 
 #include "catalogue/forms/Splash.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
+#include "catalogue/start/FontWarmUp.h"
 #include "platform/win/FileListBox.h"
 #include "platform/win/ImageBox.h"
 #include "platform/win/ListBox.h"
@@ -69,6 +70,22 @@ public:
             return velox::win::vbOK;
         }
     }
+};
+
+// Notes when a window has been drawn.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget& window) { window.installEventFilter(this); }
+    [[nodiscard]] bool painted() const { return painted_; }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        painted_ = painted_ || event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    bool painted_ = false;
 };
 
 void settle() {
@@ -164,6 +181,7 @@ bool tour(veloxcd::VeloxCDMainFormFalcon& window, const QString& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const veloxcd::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeloxCD"));
     QStringList args = QApplication::arguments().mid(1);
@@ -203,6 +221,7 @@ int main(int argc, char** argv) {
         std::fputs("velox-screenshot: the main window did not come up\n", stderr);
         return 1;
     }
+    const PaintWatch drawing(*window);
     if (overlay == QLatin1String("machine")) {
         window->chMachine_Click();
     } else if (overlay == QLatin1String("language")) {
@@ -213,7 +232,7 @@ int main(int argc, char** argv) {
     if (touring) {
         saved = tour(*window, args[1]);
     } else if (drawOnly) {
-        saved = !window->grab().isNull();
+        saved = drawing.painted();
     } else {
         QImage shot = window->grab().toImage();
         if (areas) {
@@ -230,7 +249,10 @@ int main(int argc, char** argv) {
     velox::win::setModalFormSeam(nullptr);
     velox::win::setMessageBoxSeam(nullptr);
     if (!saved) {
-        std::fprintf(stderr, "velox-screenshot: cannot write %s\n", qPrintable(args[1]));
+        std::fprintf(stderr,
+                     drawOnly ? "velox-screenshot: the main window was not drawn%s\n"
+                              : "velox-screenshot: cannot write %s\n",
+                     drawOnly ? "" : qPrintable(args[1]));
         return 1;
     }
     return 0;
