@@ -46,17 +46,20 @@ struct FileStamp {
 struct Prefetched {
     QString hostFile;
     FileStamp stamp;
-    std::future<QImage> picture;
+    std::shared_future<QImage> picture;
 };
 
 std::mutex prefetchLock;
+// The last picture started: pictures are read one after the other, so that
+// reading them takes one processor from the program, not one each.
+std::shared_future<QImage> lastStarted;
 std::vector<Prefetched>& prefetched() {
     static std::vector<Prefetched> started;
     return started;
 }
 
 std::optional<QImage> takePrefetched(const QString& hostFile) {
-    std::future<QImage> picture;
+    std::shared_future<QImage> picture;
     FileStamp stamp;
     {
         const std::lock_guard<std::mutex> hold(prefetchLock);
@@ -89,12 +92,17 @@ void prefetchPicture(const QString& path) {
     }
     const QString hostFile = resolved.path;
     const FileStamp stamp = FileStamp::of(hostFile);
-    std::future<QImage> picture = std::async(std::launch::async, [hostFile] {
-        QFile file(hostFile);
-        return file.open(QIODevice::ReadOnly) ? decode(file.readAll()) : QImage();
-    });
     Prefetched superseded;
     const std::lock_guard<std::mutex> hold(prefetchLock);
+    std::shared_future<QImage> picture =
+        std::async(std::launch::async, [hostFile, before = lastStarted] {
+            if (before.valid()) {
+                before.wait();
+            }
+            QFile file(hostFile);
+            return file.open(QIODevice::ReadOnly) ? decode(file.readAll()) : QImage();
+        }).share();
+    lastStarted = picture;
     auto& started = prefetched();
     for (Prefetched& each : started) {
         if (each.hostFile == hostFile) {
@@ -107,9 +115,14 @@ void prefetchPicture(const QString& path) {
 
 void dropPrefetchedPictures() {
     std::vector<Prefetched> dropped;
+    std::shared_future<QImage> last;
     {
         const std::lock_guard<std::mutex> hold(prefetchLock);
         dropped.swap(prefetched());
+        last = std::exchange(lastStarted, {});
+    }
+    if (last.valid()) {
+        last.wait();
     }
 }
 
