@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace velox::simulator {
 
@@ -39,8 +38,9 @@ com::LONG resolveHandheld(const QString& handheldRoot, const QString& path, Loca
     if (drive != QLatin1Char('C') && drive != QLatin1Char('D')) {
         return kErrorPathNotFound;
     }
-    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
-    const QStringList names = path.mid(2).split(separators, Qt::SkipEmptyParts);
+    QString rest = path.mid(2);
+    rest.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList names = rest.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString host = QDir(handheldRoot).filePath(QString(drive));
     QString windows = QString(drive) + QLatin1Char(':');
     for (const QString& name : names) {

@@ -8,7 +8,6 @@
 #include "platform/win/WinPath.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <cmath>
 
@@ -40,6 +39,16 @@ QString settingsPath() {
     return velox::win::appPath() + QStringLiteral("\\setting.txt");
 }
 
+namespace {
+
+// What a numeric conversion skips before a number.
+bool isAsciiBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
+           c == QLatin1Char('\r') || c == QLatin1Char('\v') || c == QLatin1Char('\f');
+}
+
+} // namespace
+
 std::optional<int> settingValue(const QString& line) {
     const QStringList pieces = line.split(QLatin1Char(':'));
     if (pieces.size() < 2) {
@@ -47,12 +56,32 @@ std::optional<int> settingValue(const QString& line) {
     }
     // The number at the start of the piece, as a numeric conversion reads it:
     // leading blanks skipped, an optional sign, digits and a fraction.
-    static const QRegularExpression number(QStringLiteral(R"(^\s*([+-]?(\d+(\.\d*)?|\.\d+)))"));
-    const auto match = number.match(pieces[1]);
-    if (!match.hasMatch()) {
+    const QString& piece = pieces[1];
+    const auto isDigit = [&piece](qsizetype at) {
+        return at < piece.size() && piece[at] >= QLatin1Char('0') && piece[at] <= QLatin1Char('9');
+    };
+    qsizetype at = 0;
+    while (at < piece.size() && isAsciiBlank(piece[at])) {
+        ++at;
+    }
+    const qsizetype start = at;
+    if (at < piece.size() && (piece[at] == QLatin1Char('+') || piece[at] == QLatin1Char('-'))) {
+        ++at;
+    }
+    qsizetype digits = 0;
+    for (; isDigit(at); ++at) {
+        ++digits;
+    }
+    if (at < piece.size() && piece[at] == QLatin1Char('.')) {
+        ++at;
+        for (; isDigit(at); ++at) {
+            ++digits;
+        }
+    }
+    if (digits == 0) {
         return std::nullopt;
     }
-    const double value = std::trunc(match.captured(1).toDouble());
+    const double value = std::trunc(piece.mid(start, at - start).toDouble());
     if (std::abs(value) > 1e9) {
         return std::nullopt;
     }

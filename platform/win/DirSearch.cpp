@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace velox::win {
@@ -22,11 +21,38 @@ QString hostFolder(const QString& folder) {
     return resolved.path;
 }
 
-QRegularExpression wildcard(const QString& pattern) {
-    // "*.*" matches names without a dot too, as on Windows.
-    const QString effective = pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
-    return QRegularExpression(QRegularExpression::wildcardToRegularExpression(effective),
-                              QRegularExpression::CaseInsensitiveOption);
+// A file name against one pattern: "*" stands for any run of characters, "?"
+// for one; every other character (brackets too) stands for itself, without
+// regard to case. "*.*" matches names without a dot too, as on Windows.
+bool matchesWildcard(const QString& name, const QString& pattern) {
+    if (pattern == QLatin1String("*.*")) {
+        return true;
+    }
+    const auto same = [](QChar a, QChar b) { return a.toCaseFolded() == b.toCaseFolded(); };
+    qsizetype n = 0;
+    qsizetype p = 0;
+    qsizetype lastStar = -1; // the pattern's last "*" so far, and where its run ends in name
+    qsizetype starEnd = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
+            lastStar = p++;
+            starEnd = n;
+        } else if (p < pattern.size() &&
+                   (pattern[p] == QLatin1Char('?') || same(pattern[p], name[n]))) {
+            ++p;
+            ++n;
+        } else if (lastStar >= 0) {
+            // Let the last "*" take one more character and try again from there.
+            p = lastStar + 1;
+            n = ++starEnd;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
+        ++p;
+    }
+    return p == pattern.size();
 }
 
 } // namespace
@@ -34,7 +60,7 @@ QRegularExpression wildcard(const QString& pattern) {
 bool matchesPatterns(const QString& name, const QString& patterns) {
     const QStringList parts = patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     return std::any_of(parts.begin(), parts.end(), [&](const QString& pattern) {
-        return wildcard(pattern.trimmed()).match(name).hasMatch();
+        return matchesWildcard(name, pattern.trimmed());
     });
 }
 

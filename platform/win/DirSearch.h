@@ -17,7 +17,8 @@ QString Dir(const QString& pathPattern);
 // order. Same errors as Dir.
 QStringList dirList(const QString& folder, const QString& patterns);
 
-// Whether a file name matches one pattern list ("*.WAV" or "*.TXT;*.ME").
+// Whether a file name matches one pattern list ("*.WAV" or "*.TXT;*.ME"). Only
+// "*" and "?" are wildcards.
 bool matchesPatterns(const QString& name, const QString& patterns);
 
 } // namespace velox::win

@@ -4,10 +4,23 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 namespace velox::win {
 namespace {
+
+bool isAsciiLetter(QChar c) {
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+}
+
+qsizetype indexOfSpace(const QString& text) {
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text[at].isSpace()) {
+            return at;
+        }
+    }
+    return -1;
+}
 
 std::optional<DriveType> typeNamed(const QString& name) {
     const QString lower = name.toLower();
@@ -68,23 +81,26 @@ DriveTable DriveTable::current() {
 }
 
 DriveTable DriveTable::parse(const QString& text) {
-    static const QRegularExpression line(QStringLiteral(R"(^\s*([A-Za-z]):\s+(\S+)\s+(.*?)\s*$)"));
     DriveTable table;
     for (const QString& raw : text.split(QLatin1Char('\n'))) {
+        // "D: cdrom /media/cdrom": a letter and a colon, blanks, the type, blanks,
+        // and the folder (which may hold blanks of its own) up to the line's end.
         const QString trimmed = raw.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#'))) {
+        if (trimmed.size() < 3 || trimmed.startsWith(QLatin1Char('#')) ||
+            !isAsciiLetter(trimmed[0]) || trimmed[1] != QLatin1Char(':') || !trimmed[2].isSpace()) {
             continue;
         }
-        const auto match = line.match(trimmed);
-        if (!match.hasMatch()) {
+        const QString afterLetter = trimmed.mid(2).trimmed();
+        const qsizetype typeEnd = indexOfSpace(afterLetter);
+        if (typeEnd < 0) {
             continue;
         }
-        const auto type = typeNamed(match.captured(2));
-        const QChar letter = match.captured(1).at(0).toUpper();
+        const auto type = typeNamed(afterLetter.left(typeEnd));
+        const QChar letter = trimmed[0].toUpper();
         if (!type || table.find(letter)) {
             continue;
         }
-        table.drives_.push_back({letter, *type, match.captured(3)});
+        table.drives_.push_back({letter, *type, afterLetter.mid(typeEnd).trimmed()});
     }
     return table;
 }

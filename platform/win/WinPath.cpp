@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace velox::win {
 namespace {
@@ -25,9 +24,10 @@ QString matchName(const QString& folder, const QString& name) {
 }
 
 QString walk(const QString& start, const QString& rest) {
-    static const QRegularExpression separators(QStringLiteral(R"([\\/]+)"));
     QString current = start;
-    for (const QString& name : rest.split(separators, Qt::SkipEmptyParts)) {
+    QString names = rest;
+    names.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    for (const QString& name : names.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         if (name == QLatin1String(".")) {
             continue;
         }

@@ -126,4 +126,11 @@ TEST(SettingValue, TakesTheWholeNumberBetweenTheFirstTwoColons) {
     EXPECT_EQ(settingValue("x: .5"), 0);
     EXPECT_EQ(settingValue("x:"), std::nullopt);
     EXPECT_EQ(settingValue("x: 99999999999999999999"), std::nullopt);
+    EXPECT_EQ(settingValue("x:+3"), 3);
+    EXPECT_EQ(settingValue("x:\t 8.\r"), 8);
+    EXPECT_EQ(settingValue("x: 12abc"), 12);
+    EXPECT_EQ(settingValue("x: 1e5"), 1);
+    EXPECT_EQ(settingValue("x: ."), std::nullopt);
+    EXPECT_EQ(settingValue("x: -"), std::nullopt);
+    EXPECT_EQ(settingValue("x: - 4"), std::nullopt);
 }

@@ -22,6 +22,19 @@ TEST(DriveTable, ReadsTypesRootsAndSkipsWhatItCannotRead) {
     EXPECT_FALSE(table.find(QChar('F')));
 }
 
+TEST(DriveTable, ReadsBlanksAndTabsBetweenFieldsAndNeedsAllThree) {
+    const DriveTable table =
+        DriveTable::parse(QStringLiteral("  H:\tcdrom\t /media/with  blanks  \r\n"
+                                         "I:cdrom /no-blank-after-colon\n"
+                                         "J: cdrom\n"
+                                         "KL: cdrom /two-letters\n"
+                                         "1: cdrom /digit\n"
+                                         "M: cdrom    /m\n"));
+    ASSERT_EQ(table.drives().size(), 2U);
+    EXPECT_EQ(table.find(QChar('H'))->root, QString("/media/with  blanks"));
+    EXPECT_EQ(table.find(QChar('M'))->root, QString("/m"));
+}
+
 TEST(DriveTable, DetectsOpticalDrivesInOrderFromD) {
     const QString mounts = QStringLiteral("/dev/vda / ext4 rw 0 0\n"
                                           "/dev/sr1 /media/cd\\040two iso9660 ro 0 0\n"

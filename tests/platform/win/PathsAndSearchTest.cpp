@@ -88,3 +88,36 @@ TEST_F(CdPaths, FileListsTakeSeveralPatternsWithoutRegardToCase) {
     EXPECT_TRUE(matchesPatterns(QStringLiteral("alarm"), QStringLiteral("*.*")));
     EXPECT_FALSE(matchesPatterns(QStringLiteral("a.wav.bak"), QStringLiteral("*.wav")));
 }
+
+TEST(Wildcards, StarAndQuestionMarkOnlyWithoutRegardToCase) {
+    struct Case {
+        const char* name;
+        const char* pattern;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"readme.txt", "README.TXT", true},
+        {"readme.txt", "read*", true},
+        {"readme.txt", "*me*", true},
+        {"readme.txt", "r?adme.t?t", true},
+        {"readme.txt", "readme.tx", false},
+        {"readme.txt", "readme.txt?", false},
+        {"abcabd", "*abd", true},
+        {"abcab", "*abd", false},
+        {"aaa", "a*a*a", true},
+        {"aa", "a*a*a", false},
+        {"", "*", true},
+        {"", "?", false},
+        {"x", "", false},
+        {"a[1].txt", "a[1].txt", true},
+        {"a1.txt", "a[1].txt", false},
+        {"GRÜN.WAV", "grün.wav", true},
+        {"noext", "*.*", true},
+        {"semi;colon", "semi?colon", true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(matchesPatterns(QString::fromUtf8(c.name), QString::fromUtf8(c.pattern)),
+                  c.matches)
+            << c.name << " against " << c.pattern;
+    }
+}
