@@ -1,13 +1,11 @@
 #include "catalogue/start/Main.h"
 
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
-#include "catalogue/start/FontWarmUp.h"
 
 #include <QApplication>
 #include <memory>
 
 int main(int argc, char** argv) {
-    const veloxcd::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeloxCD"));
 

@@ -24,7 +24,6 @@
 
 #include "catalogue/forms/Splash.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
-#include "catalogue/start/FontWarmUp.h"
 #include "platform/win/FileListBox.h"
 #include "platform/win/ImageBox.h"
 #include "platform/win/ListBox.h"
@@ -181,7 +180,6 @@ bool tour(veloxcd::VeloxCDMainFormFalcon& window, const QString& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const veloxcd::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeloxCD"));
     QStringList args = QApplication::arguments().mid(1);
