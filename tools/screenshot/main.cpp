@@ -225,7 +225,14 @@ int main(int argc, char** argv) {
     } else if (overlay == QLatin1String("language")) {
         window->BtnMenu_Click();
     }
-    settle();
+    if (drawOnly) {
+        // Ends as soon as the window is on the screen, as the yardstick does.
+        for (int round = 0; round < 5 && !drawing.painted(); ++round) {
+            QApplication::processEvents();
+        }
+    } else {
+        settle();
+    }
     bool saved = false;
     if (touring) {
         saved = tour(*window, args[1]);
