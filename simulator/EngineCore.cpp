@@ -32,7 +32,7 @@ constexpr quint32 FILE_ATTRIBUTE_ARCHIVE = 0x20;
 
 constexpr LONG kErrorReadFault = 30;
 constexpr LONG kErrorDirectory = 267; // the name is not a folder
-constexpr qint64 kChunk = 64 * 1024;
+constexpr qint64 kChunk = qint64{64} * 1024;
 
 // 100-nanosecond intervals from 1601-01-01 to 1970-01-01.
 constexpr qint64 kFileTimeEpochOffsetMs = 11644473600000LL;

@@ -13,7 +13,7 @@ QImage storedPicture(const QString& name) {
             // The image reads the program's own copy of the pixels; drawing on
             // it copies them first.
             return {reinterpret_cast<const uchar*>(each.pixels), each.width, each.height,
-                    each.width * 4,
+                    qsizetype{each.width} * 4,
                     each.transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32};
         }
     }

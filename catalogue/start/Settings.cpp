@@ -90,12 +90,13 @@ std::optional<int> settingValue(const QString& line) {
 
 void readSettings() {
     const QStringList lines = readLines();
-    const auto languageValue = lines.size() > 0 ? settingValue(lines[0]) : std::nullopt;
-    const auto machineValue = lines.size() > 1 ? settingValue(lines[1]) : std::nullopt;
+    // No value reads as 0, which no setting takes.
+    const int languageValue = lines.isEmpty() ? 0 : settingValue(lines[0]).value_or(0);
+    const int machineValue = lines.size() > 1 ? settingValue(lines[1]).value_or(0) : 0;
 
-    language = (languageValue == 1 || languageValue == 2) ? static_cast<qint16>(*languageValue) : 1;
+    language = (languageValue == 1 || languageValue == 2) ? static_cast<qint16>(languageValue) : 1;
     machine = (machineValue == 1 || machineValue == 2 || machineValue == 8)
-                  ? static_cast<qint16>(*machineValue)
+                  ? static_cast<qint16>(machineValue)
                   : 4;
 }
 

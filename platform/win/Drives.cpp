@@ -118,7 +118,7 @@ DriveTable DriveTable::detect(const QString& mountsText, const QStringList& opti
         }
         const QString device = unescapeMountField(fields[0]);
         const QString mountPoint = unescapeMountField(fields[1]);
-        const QString fsType = fields[2];
+        const QString& fsType = fields[2];
         if (opticalDevices.contains(device)) {
             mountedDevices << device;
             found.emplace_back(device, mountPoint);
