@@ -1,5 +1,6 @@
 #include "simulator/PathParsing.h"
 
+#include "platform/win/DirSearch.h"
 #include "tanlink/EngineCodes.h"
 
 #include <cstring>
@@ -10,37 +11,7 @@ namespace velox::simulator {
 using namespace tanlink;
 
 bool matchWildcard(const QString& name, const QString& wildcard, bool ignoreCase) {
-    if (wildcard == QLatin1String("*.*")) {
-        return true;
-    }
-    const Qt::CaseSensitivity cs = ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
-    auto same = [cs](QChar a, QChar b) {
-        return cs == Qt::CaseSensitive ? a == b : a.toCaseFolded() == b.toCaseFolded();
-    };
-    // Greedy matching with one backtracking point: the last star seen.
-    qsizetype n = 0;
-    qsizetype w = 0;
-    qsizetype star = -1;
-    qsizetype resume = 0;
-    while (n < name.size()) {
-        if (w < wildcard.size() && wildcard[w] == QLatin1Char('*')) {
-            star = w++;
-            resume = n;
-        } else if (w < wildcard.size() &&
-                   (wildcard[w] == QLatin1Char('?') || same(wildcard[w], name[n]))) {
-            ++w;
-            ++n;
-        } else if (star >= 0) {
-            w = star + 1;
-            n = ++resume;
-        } else {
-            return false;
-        }
-    }
-    while (w < wildcard.size() && wildcard[w] == QLatin1Char('*')) {
-        ++w;
-    }
-    return w == wildcard.size();
+    return win::matchWildcard(name, wildcard, ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive);
 }
 
 com::LONG parsePath(const char* part1, const char* part2, const char* part3, ParseRecord* parsed) {

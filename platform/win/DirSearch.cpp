@@ -21,18 +21,20 @@ QString hostFolder(const QString& folder) {
     return resolved.path;
 }
 
-// A file name against one pattern: "*" stands for any run of characters, "?"
-// for one; every other character (brackets too) stands for itself, without
-// regard to case. "*.*" matches names without a dot too, as on Windows.
-bool matchesWildcard(const QString& name, const QString& pattern) {
+} // namespace
+
+bool matchWildcard(const QString& name, const QString& pattern, Qt::CaseSensitivity cs) {
     if (pattern == QLatin1String("*.*")) {
         return true;
     }
-    const auto same = [](QChar a, QChar b) { return a.toCaseFolded() == b.toCaseFolded(); };
+    const auto same = [cs](QChar a, QChar b) {
+        return cs == Qt::CaseSensitive ? a == b : a.toCaseFolded() == b.toCaseFolded();
+    };
+    // Greedy matching with one point to come back to: the last star seen.
     qsizetype n = 0;
     qsizetype p = 0;
-    qsizetype lastStar = -1; // the pattern's last "*" so far, and where its run ends in name
-    qsizetype starEnd = 0;
+    qsizetype lastStar = -1;
+    qsizetype starEnd = 0; // where the last star's run ends in the name
     while (n < name.size()) {
         if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
             lastStar = p++;
@@ -42,7 +44,7 @@ bool matchesWildcard(const QString& name, const QString& pattern) {
             ++p;
             ++n;
         } else if (lastStar >= 0) {
-            // Let the last "*" take one more character and try again from there.
+            // The last star takes one more character, and matching goes on from there.
             p = lastStar + 1;
             n = ++starEnd;
         } else {
@@ -55,12 +57,10 @@ bool matchesWildcard(const QString& name, const QString& pattern) {
     return p == pattern.size();
 }
 
-} // namespace
-
 bool matchesPatterns(const QString& name, const QString& patterns) {
     const QStringList parts = patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     return std::any_of(parts.begin(), parts.end(), [&](const QString& pattern) {
-        return matchesWildcard(name, pattern.trimmed());
+        return matchWildcard(name, pattern.trimmed(), Qt::CaseInsensitive);
     });
 }
 

@@ -17,8 +17,13 @@ QString Dir(const QString& pathPattern);
 // order. Same errors as Dir.
 QStringList dirList(const QString& folder, const QString& patterns);
 
-// Whether a file name matches one pattern list ("*.WAV" or "*.TXT;*.ME"). Only
-// "*" and "?" are wildcards.
+// Whether a file name matches one pattern: "*" stands for any run of
+// characters, "?" for one; every other character (brackets too) stands for
+// itself. "*.*" matches names without a dot too, as on Windows.
+bool matchWildcard(const QString& name, const QString& pattern, Qt::CaseSensitivity cs);
+
+// Whether a file name matches one pattern list ("*.WAV" or "*.TXT;*.ME"),
+// without regard to case.
 bool matchesPatterns(const QString& name, const QString& patterns);
 
 } // namespace velox::win
