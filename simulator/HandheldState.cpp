@@ -218,7 +218,7 @@ std::optional<HandheldState> HandheldState::fromJson(const QByteArray& json, QSt
         }
         state.drives.insert(letter[0], details);
     }
-    for (const QJsonValue& v : root.value("openFiles").toArray()) {
+    for (const QJsonValueConstRef v : root.value("openFiles").toArray()) {
         const QJsonObject o = v.toObject();
         if (!o.value("path").isString()) {
             r.fail(QStringLiteral("an open file has no path"));
@@ -226,7 +226,7 @@ std::optional<HandheldState> HandheldState::fromJson(const QByteArray& json, QSt
         }
         state.openFiles.push_back({o.value("application").toString(), o.value("path").toString()});
     }
-    for (const QJsonValue& v : root.value("runningPrograms").toArray()) {
+    for (const QJsonValueConstRef v : root.value("runningPrograms").toArray()) {
         state.runningPrograms.append(v.toString());
     }
     const QJsonObject attrs = root.value("attributes").toObject();

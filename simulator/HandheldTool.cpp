@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) {
         return usage(err);
     }
-    const QString command = args[0];
+    const QString& command = args[0];
     if (command == QLatin1String("setup") && args.size() <= 2) {
         HandheldState state = HandheldState::defaults();
         state.connected = !args.contains(QStringLiteral("--disconnected"));

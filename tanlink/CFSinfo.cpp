@@ -59,7 +59,7 @@ const InterfaceInfo kInterface{IID__DTandemEngEvents, "_DTandemEngEvents", kEven
                                "Event interface for Tandem Engine", TYPEFLAG_FDISPATCHABLE};
 
 // A drive list longer than this is not a drive list: the walk stops there.
-constexpr std::size_t kDriveListLimit = 32 * 1024;
+constexpr std::size_t kDriveListLimit = std::size_t{32} * 1024;
 
 } // namespace
 

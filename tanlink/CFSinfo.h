@@ -12,6 +12,8 @@ namespace velox::tanlink {
 
 class CTanlinkCtrl;
 
+// IID_ and the dispatch interface's own name, which begins with an underscore.
+// NOLINTNEXTLINE(bugprone-reserved-identifier)
 inline constexpr IID IID__DTandemEngEvents = {
     0x3C476932, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
 

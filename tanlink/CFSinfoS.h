@@ -12,6 +12,8 @@ namespace velox::tanlink {
 
 class CTanlinkCtrlS;
 
+// IID_ and the dispatch interface's own name, which begins with an underscore.
+// NOLINTNEXTLINE(bugprone-reserved-identifier)
 inline constexpr IID IID__DTandemEngSEvents = {
     0xF336CD43, 0x5E9B, 0x11D2, {0xA4, 0x90, 0x00, 0x60, 0x97, 0x6A, 0xE9, 0xF6}};
 

@@ -115,8 +115,8 @@ LONG CTdmMachine::GetDaylightSaving() {
 
 void CTdmMachine::GetRomVersion(SHORT* major, SHORT* minor, LONG* build) {
     const BYTE* r = informationRecord();
-    *major = readSignedByte(r, kRomMajor);
-    *minor = readSignedByte(r, kRomMinor);
+    *major = static_cast<SHORT>(readSignedByte(r, kRomMajor));
+    *minor = static_cast<SHORT>(readSignedByte(r, kRomMinor));
     *build = readLong(r, kRomBuild);
 }
 

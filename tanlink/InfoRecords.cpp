@@ -13,8 +13,9 @@ LONG readLong(const BYTE* record, std::size_t offset) {
     return qFromLittleEndian<LONG>(record + offset);
 }
 
-signed char readSignedByte(const BYTE* record, std::size_t offset) {
-    return static_cast<signed char>(record[offset]);
+int readSignedByte(const BYTE* record, std::size_t offset) {
+    const int byte = record[offset];
+    return byte >= 0x80 ? byte - 0x100 : byte;
 }
 
 QByteArray readText(const BYTE* record, std::size_t offset, std::size_t capacity) {

@@ -143,7 +143,7 @@ static_assert(offsetof(MachineInfoRecord, romReprogrammable) == machine_record::
 // Readers over a record's bytes (little-endian).
 DWORD readDword(const BYTE* record, std::size_t offset);
 LONG readLong(const BYTE* record, std::size_t offset);
-signed char readSignedByte(const BYTE* record, std::size_t offset);
+int readSignedByte(const BYTE* record, std::size_t offset);
 // The NUL-terminated text at `offset`, at most `capacity` bytes.
 QByteArray readText(const BYTE* record, std::size_t offset, std::size_t capacity);
 // The low 32 bits of the 64-bit value whose halves are at the two offsets.

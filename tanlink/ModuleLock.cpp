@@ -2,7 +2,7 @@
 
 namespace velox::tanlink {
 
-com::ServerLock& moduleLock() {
+com::ServerLock& moduleLock() noexcept {
     static com::ServerLock lock;
     return lock;
 }

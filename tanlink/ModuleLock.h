@@ -8,6 +8,6 @@
 
 namespace velox::tanlink {
 
-com::ServerLock& moduleLock();
+com::ServerLock& moduleLock() noexcept;
 
 } // namespace velox::tanlink

@@ -43,7 +43,7 @@ constexpr qint32 fileNotFound = 2;
 constexpr qint32 fileInUse = 33;
 constexpr qint64 repeatOffset = 60;
 constexpr qint64 volumeOffset = 62;
-const QString alarmFolder = QStringLiteral("C:\\System\\Alarms\\");
+constexpr QLatin1String alarmFolder("C:\\System\\Alarms\\");
 
 void showInsertCd() {
     velox::win::MsgBox(strInsertCd + QLatin1Char(' ') + cdDrive);
@@ -167,7 +167,8 @@ void VeloxCDMainFormFalcon::copyAlarmSound() {
             setWave(waveWorkPath);
             alarmTarget_ = alarmFolder + entry.left(std::max<qsizetype>(0, entry.size() - 4));
             Tandem->call(QStringLiteral("Connect"), {connectTimeoutMs});
-            Tandem->call(QStringLiteral("CreateDirectory"), {handheldMachine, alarmFolder});
+            Tandem->call(QStringLiteral("CreateDirectory"),
+                         {handheldMachine, QString(alarmFolder)});
             Tandem->call(QStringLiteral("GetFileInfo"), {handheldMachine, alarmTarget_});
         },
         [](const RuntimeError& error) {

@@ -18,9 +18,9 @@ namespace {
 
 constexpr int printMargin = 1440; // one inch on every side
 
-const QString readmePatterns = QStringLiteral("*.TXT;*.ME");
-const QString makerHomepage = QStringLiteral("http://www.velox-handhelds.example/");
-const QString makerHomepageGerman = QStringLiteral("http://www.velox-handhelds.example/de/");
+constexpr QLatin1String readmePatterns("*.TXT;*.ME");
+constexpr QLatin1String makerHomepage("http://www.velox-handhelds.example/");
+constexpr QLatin1String makerHomepageGerman("http://www.velox-handhelds.example/de/");
 
 } // namespace
 
@@ -31,7 +31,7 @@ using velox::win::trapped;
 void VeloxCDMainFormFalcon::Imgreadme_Click() {
     txtReadme->setVisible(false);
     FileListing->setVisible(false);
-    FileListing->setPattern(readmePatterns);
+    FileListing->setPattern(QString(readmePatterns));
     FileListing->setPath(cdDrive + programFolder);
     FileListing->setVisible(true);
     printBtn->setVisible(false);
@@ -78,9 +78,9 @@ void VeloxCDMainFormFalcon::Imghomepage_Click() {
 void VeloxCDMainFormFalcon::Velox_Click() {
     trapped([] {
         if (language == 1) {
-            FindURL(makerHomepage);
+            FindURL(QString(makerHomepage));
         } else if (language == 2) {
-            FindURL(makerHomepageGerman);
+            FindURL(QString(makerHomepageGerman));
         }
     });
 }

@@ -24,8 +24,8 @@ namespace err = velox::win::err;
 constexpr unsigned systemDirBufferSize = 145;
 constexpr int firstDriveIndex = 3; // D
 constexpr int lastDriveIndex = 25; // Z
-const QString startupTitle = QStringLiteral("VELOX CD");
-const QString markerName = QStringLiteral("LanguageFalcon.gif");
+constexpr QLatin1String startupTitle("VELOX CD");
+constexpr QLatin1String markerName("LanguageFalcon.gif");
 
 QChar driveLetter(int index) {
     return QChar(65 + index);
@@ -58,7 +58,8 @@ void showErrorBox(const RuntimeError& error) {
 
 // Shows an insert-CD prompt: OK scans again, Cancel ends the program.
 void askForCd(const QString& prompt) {
-    if (velox::win::MsgBox(prompt, velox::win::vbOKCancel, startupTitle) == velox::win::vbCancel) {
+    if (velox::win::MsgBox(prompt, velox::win::vbOKCancel, QString(startupTitle)) ==
+        velox::win::vbCancel) {
         velox::win::End();
     }
 }

@@ -36,7 +36,8 @@ template <typename T> HRESULT createObject(REFIID riid, void** object) {
 
 class ClassFactoryImpl final : public IClassFactory {
 public:
-    ClassFactoryImpl(ServerLock& lock, CreateFunction create) : lock_(lock), create_(create) {}
+    ClassFactoryImpl(ServerLock& lock, CreateFunction create) noexcept
+        : lock_(lock), create_(create) {}
 
     HRESULT QueryInterface(REFIID riid, void** object) override {
         if (object == nullptr) {

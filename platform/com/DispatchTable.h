@@ -39,7 +39,8 @@ struct ParamInfo {
 // AutomationException or ComError.
 using DispatchThunk = void (*)(void* object, DispatchCall& call);
 
-struct MemberInfo {
+// Tables of these are written in field order; their padding does not matter.
+struct MemberInfo { // NOLINT(clang-analyzer-optin.performance.Padding)
     DISPID id;
     const char* name;
     MemberKind kind;

@@ -163,7 +163,10 @@ HRESULT UnRegisterTypeLib(REFGUID libid, WORD majorVersion, WORD minorVersion, L
     // The version goes when no other locale is left in it.
     bool otherLocale = false;
     for (const std::string& name : subkeys(base)) {
-        if (name != "FLAGS" && name != "HELPDIR" && !subkeys(base + "\\" + name).empty()) {
+        std::string key = base;
+        key += '\\';
+        key += name;
+        if (name != "FLAGS" && name != "HELPDIR" && !subkeys(key).empty()) {
             otherLocale = true;
         }
     }

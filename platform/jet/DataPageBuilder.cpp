@@ -26,7 +26,8 @@ bool DataPageBuilder::fits(qsizetype rowSize) const {
 int DataPageBuilder::add(const QByteArray& row) {
     top_ -= int(row.size());
     std::memcpy(page_.data() + top_, row.constData(), static_cast<std::size_t>(row.size()));
-    put16(page_.data() + DataPageJet4.firstSlot + 2 * rows_, static_cast<std::uint16_t>(top_));
+    put16(page_.data() + DataPageJet4.firstSlot + std::ptrdiff_t{2} * rows_,
+          static_cast<std::uint16_t>(top_));
     ++rows_;
     put16(page_.data() + DataPageJet4.rowCountOffset, static_cast<std::uint16_t>(rows_));
     const int freeSpace = top_ - (DataPageJet4.firstSlot + 2 * rows_);

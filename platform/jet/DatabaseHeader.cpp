@@ -84,7 +84,7 @@ QByteArray DatabaseHeader::buildJet4() const {
     // The constant run at the start of the scrambled area, as Access writes it.
     static constexpr std::uint32_t Lead[] = {0x0100, 0x0101, 2, 3, 4, 5};
     for (int i = 0; i < 6; ++i)
-        put32(p + HeaderEncryptedStart + 4 * i, Lead[i]);
+        put32(p + HeaderEncryptedStart + std::ptrdiff_t{4} * i, Lead[i]);
     put16(p + HeaderCodePageOffset, CodePage1252);
     put32(p + HeaderDatabaseKeyOffset, 0);
     QByteArray pwd = TextCodec::encodeUcs2(password.left(MaxPasswordLength));

@@ -59,8 +59,8 @@ void RowReader::crack(Version version, const TableDef& table, const char* row, i
             if (varCount > 256 || varLenAt - 2 * varCount - 2 < countSize)
                 damagedRow();
             for (int i = 0; i < varCount; ++i)
-                varOffsets[i] = u16(row + varLenAt - 2 * (i + 1));
-            varOffsets[varCount] = u16(row + varLenAt - 2 * varCount - 2);
+                varOffsets[i] = u16(row + varLenAt - std::ptrdiff_t{2} * (i + 1));
+            varOffsets[varCount] = u16(row + varLenAt - std::ptrdiff_t{2} * varCount - 2);
         }
         const int limit = size - maskSize;
         for (int i = 0; i <= varCount; ++i)
@@ -107,12 +107,13 @@ bool locateRow(const JetFile& file, const char* page, int slot, RowLocation& out
     const int rows = u16(page + l.rowCountOffset);
     if (slot < 0 || slot >= rows || l.firstSlot + 2 * rows > pageSize)
         damagedRow();
-    const std::uint16_t entry = u16(page + l.firstSlot + 2 * slot);
+    const std::uint16_t entry = u16(page + l.firstSlot + std::ptrdiff_t{2} * slot);
     if (entry & SlotDeleted)
         return false;
     const int start = entry & SlotOffsetMask;
     const int end =
-        slot == 0 ? pageSize : (u16(page + l.firstSlot + 2 * (slot - 1)) & SlotOffsetMask);
+        slot == 0 ? pageSize
+                  : (u16(page + l.firstSlot + std::ptrdiff_t{2} * (slot - 1)) & SlotOffsetMask);
     if (start < l.firstSlot + 2 * rows || end > pageSize || end <= start)
         damagedRow();
     if (entry & SlotLookup) {

@@ -51,7 +51,8 @@ QByteArray TableDefWriter::encodeJet4(const TableDef& table) {
     put32(p + l.freePages, table.freePages);
     for (std::size_t i = 0; i < table.columns.size(); ++i) {
         const ColumnDef& c = table.columns[i];
-        char* e = p + l.firstRealIndex + l.columnSize * int(i);
+        char* e =
+            p + l.firstRealIndex + std::ptrdiff_t{l.columnSize} * static_cast<std::ptrdiff_t>(i);
         e[l.colType] = static_cast<char>(c.type);
         put16(e + l.colNumber, static_cast<std::uint16_t>(c.number));
         put16(e + l.colVarIndex, static_cast<std::uint16_t>(c.varIndex));

@@ -124,7 +124,7 @@ bool TextCodec::containsFolded(const char* data, int length, std::u16string_view
 QByteArray TextCodec::encodeUcs2(const QString& text) {
     QByteArray out(text.size() * 2, '\0');
     for (int i = 0; i < text.size(); ++i)
-        format::put16(out.data() + 2 * i, text.at(i).unicode());
+        format::put16(out.data() + std::ptrdiff_t{2} * i, text.at(i).unicode());
     return out;
 }
 

@@ -70,7 +70,7 @@ QByteArray UsageMap::build(const std::vector<std::uint32_t>& pages, PageList& fi
             continue;
         const std::uint32_t at = file.reserve();
         file.set(at, bitmaps[i]);
-        put32(map.data() + 1 + 4 * int(i), at);
+        put32(map.data() + 1 + std::ptrdiff_t{4} * static_cast<std::ptrdiff_t>(i), at);
     }
     return map;
 }
@@ -91,7 +91,7 @@ std::vector<std::uint32_t> UsageMap::pagesOf(const char* map, int length, int pa
                        QStringLiteral("A usage map has an unknown type."));
     const std::uint32_t perPage = std::uint32_t(pageSize - 4) * 8;
     for (int i = 0; 1 + 4 * (i + 1) <= length; ++i) {
-        const std::uint32_t mapPage = u32(map + 1 + 4 * i);
+        const std::uint32_t mapPage = u32(map + 1 + std::ptrdiff_t{4} * i);
         if (mapPage == 0)
             continue;
         const char* bitmap = pageAt(mapPage);

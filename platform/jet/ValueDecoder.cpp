@@ -20,7 +20,7 @@ template <typename T> T load(const char* p) {
 Value numeric(const ColumnDef& column, const char* p) {
     long double magnitude = 0;
     for (int w = 0; w < 4; ++w)
-        magnitude = magnitude * 4294967296.0L + load<std::uint32_t>(p + 1 + 4 * w);
+        magnitude = magnitude * 4294967296.0L + load<std::uint32_t>(p + 1 + std::ptrdiff_t{4} * w);
     const int scale = column.scale;
     for (int i = 0; i < scale; ++i)
         magnitude /= 10;

@@ -25,7 +25,7 @@ int errorOf(QFileDevice::FileError error) {
 } // namespace
 
 QString existingFile(const QString& path) {
-    const QString host = hostPath(path);
+    QString host = hostPath(path);
     const QFileInfo info(host);
     if (!info.exists() || info.isDir()) {
         raiseMissing(host, path);

@@ -156,10 +156,10 @@ void setPrinter(Printer* printer) {
 }
 
 int GetDeviceCaps(QPainter* hdc, int index) {
-    if (hdc == nullptr || hdc->device() == nullptr) {
+    QPaintDevice* device = hdc != nullptr ? hdc->device() : nullptr;
+    if (device == nullptr) {
         return 0;
     }
-    QPaintDevice* device = hdc->device();
     const auto* printer = dynamic_cast<QPrinter*>(device);
     const QRect paper =
         printer != nullptr ? paperPixels(*printer) : QRect(0, 0, device->width(), device->height());

@@ -35,7 +35,7 @@ int runInstaller(const QStringList& arguments) {
         log(given + QStringLiteral(" -> refused: one package expected"));
         return 2;
     }
-    const QString package = arguments.first();
+    const QString& package = arguments.first();
     const QString folder = QDir(handheldFolder()).filePath(QStringLiteral("C/Install"));
     try {
         const QString source = win::existingFile(package);

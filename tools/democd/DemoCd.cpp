@@ -15,7 +15,7 @@
 namespace velox::democd {
 namespace {
 
-const QString markerFile = QStringLiteral("LanguageFalcon.gif");
+constexpr QLatin1String markerFile("LanguageFalcon.gif");
 
 QDir makeFolder(const QString& root, const QString& name) {
     QDir dir(root);

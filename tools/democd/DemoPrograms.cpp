@@ -144,7 +144,7 @@ std::map<qint64, ProgramExtras> extrasByIndex() {
     std::map<qint64, ProgramExtras> extras;
     const QJsonArray programs =
         QJsonDocument::fromJson(demoCdJson()).object().value(QStringLiteral("programs")).toArray();
-    for (const QJsonValue& value : programs) {
+    for (const QJsonValueConstRef value : programs) {
         const QJsonObject object = value.toObject();
         ProgramExtras entry;
         entry.packages = object.value(QStringLiteral("packages")).toInt(1);
@@ -231,7 +231,7 @@ void writePrograms(const QString& cdRoot) {
     if (rows.isEmpty()) {
         fail(QStringLiteral("the demo catalogue holds no programs"));
     }
-    for (const QJsonValue& value : rows) {
+    for (const QJsonValueConstRef value : rows) {
         const QJsonObject row = value.toObject();
         const qint64 index = row.value(QStringLiteral("Index")).toInteger();
         const QString name = text(row, "Programmname");

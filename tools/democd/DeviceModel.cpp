@@ -7,7 +7,7 @@ namespace {
 
 using veloxcd::LayoutVariant;
 
-const std::array<DeviceModel, 4> models = {{
+constexpr std::array<DeviceModel, 4> models = {{
     {"Wren", "Wren.gif", LayoutVariant::Wren, "katWrenger", "wren PLUS", qRgb(70, 74, 82),
      qRgb(52, 55, 62), qRgb(104, 110, 122), qRgb(246, 246, 240), qRgb(236, 120, 40), 34, false,
      false},

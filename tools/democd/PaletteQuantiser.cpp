@@ -64,6 +64,9 @@ struct Box {
             b += qBlue(swatches[i].colour) * swatches[i].count;
             n += swatches[i].count;
         }
+        if (n == 0) {
+            return qRgb(0, 0, 0);
+        }
         return qRgb(static_cast<int>(r / n), static_cast<int>(g / n), static_cast<int>(b / n));
     }
 };

@@ -9,6 +9,7 @@
 #include "tools/democd/Pictograms.h"
 
 #include <QPainter>
+#include <cmath>
 
 namespace velox::democd {
 namespace {
@@ -56,8 +57,10 @@ struct Lcd {
 
     // A dotted rule, as LCD menus separate their parts.
     void rule(qreal y) const {
-        for (qreal x = px(10); x < size.width() - px(10); x += 4) {
-            p.fillRect(QRectF(x, y, 2, 1), lcdInk);
+        const qreal left = px(10);
+        const int dots = static_cast<int>(std::ceil((size.width() - px(10) - left) / 4));
+        for (int dot = 0; dot < dots; ++dot) {
+            p.fillRect(QRectF(left + 4 * dot, y, 2, 1), lcdInk);
         }
     }
 };
