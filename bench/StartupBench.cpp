@@ -65,13 +65,14 @@ struct Outcome {
 };
 Outcome outcome;
 
-// The demo's program folder and prefix, made by ./velox demo.
-const std::string demoProgram = VELOX_SOURCE_DIR "/build/demo/program";
-const std::string demoPrefix = VELOX_SOURCE_DIR "/build/demo/prefix";
+// The demo's program folder and prefix, laid out from the release build by
+// ./velox bench (tools/demo.sh --preset release --into build/release/demo).
+const std::string demoProgram = VELOX_SOURCE_DIR "/build/release/demo/program";
+const std::string demoPrefix = VELOX_SOURCE_DIR "/build/release/demo/prefix";
 
 void StartUpSideBySide(benchmark::State& state) {
     if (!QDir(QString::fromStdString(demoProgram)).exists()) {
-        state.SkipWithError("run ./velox demo first: it makes the demo's program folder");
+        state.SkipWithError("run it through ./velox bench: that lays out the release demo");
         return;
     }
     setenv("VELOX_PREFIX", demoPrefix.c_str(), 1);

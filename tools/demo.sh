@@ -8,7 +8,12 @@
 # Without a display it runs under Xvfb, saves a picture of the main window after
 # the About screen and says where.
 #
-#   tools/demo.sh [--fresh]     --fresh draws the CD and the prefix anew
+#   tools/demo.sh [--fresh] [--preset P] [--into DIR] [--no-start]
+#
+# --fresh draws the CD and the prefix anew; --preset builds and takes the
+# programs of another build (debug by default); --into lays the demo out in
+# DIR instead of build/demo; --no-start stops once everything is laid out (the
+# start-up benchmark uses a release demo made so).
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -16,11 +21,24 @@ cd "$root"
 say() { printf '\033[1mdemo:\033[0m %s\n' "$*" >&2; }
 
 fresh=0
-[ "${1:-}" = "--fresh" ] && fresh=1
-
-"$root/velox" build debug >/dev/null
-build="$root/build/debug"
+preset=debug
 demo="$root/build/demo"
+start=1
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --fresh) fresh=1 ;;
+    --preset) preset="$2"; shift ;;
+    --into)
+      case "$2" in /*) demo="$2" ;; *) demo="$root/$2" ;; esac
+      shift ;;
+    --no-start) start=0 ;;
+    *) say "unknown option $1"; exit 2 ;;
+  esac
+  shift
+done
+
+"$root/velox" build "$preset" >/dev/null
+build="$root/build/$preset"
 cd_root="$demo/cd"
 program="$demo/program"
 prefix="$demo/prefix"
@@ -72,6 +90,11 @@ fi
 if [ -x "$build/simulator/velox-handheld" ]; then
   [ -f "$prefix/handheld/state.json" ] || "$build/simulator/velox-handheld" setup >/dev/null
   "$build/simulator/velox-handheld" connect >/dev/null
+fi
+
+if [ "$start" -eq 0 ]; then
+  say "laid out in $demo (program folder $program, prefix $prefix)"
+  exit 0
 fi
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
