@@ -2,6 +2,7 @@
 
 #include "catalogue/start/ProgramState.h"
 #include "platform/win/DirSearch.h"
+#include "platform/win/FileOps.h"
 #include "platform/win/RuntimeError.h"
 #include "platform/win/SequentialInput.h"
 #include "platform/win/SystemFolders.h"
@@ -13,9 +14,6 @@
 
 namespace veloxcd {
 namespace {
-
-using velox::win::err::PathFileAccessError;
-using velox::win::err::PermissionDenied;
 
 QStringList readLines() {
     // The file is missing, unreadable or on a folder that vanished: no lines.
@@ -112,9 +110,7 @@ void writeSettings() {
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        velox::win::raiseError(file.error() == QFileDevice::PermissionsError ? PermissionDenied
-                                                                             : PathFileAccessError,
-                               settingsPath());
+        velox::win::raiseError(velox::win::fileErrorNumber(file.error()), settingsPath());
     }
 }
 

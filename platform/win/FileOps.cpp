@@ -17,12 +17,12 @@ constexpr qint64 copyChunk = 1 << 16;
                path);
 }
 
-int errorOf(QFileDevice::FileError error) {
+} // namespace
+
+int fileErrorNumber(QFileDevice::FileError error) {
     return error == QFileDevice::PermissionsError ? err::PermissionDenied
                                                   : err::PathFileAccessError;
 }
-
-} // namespace
 
 QString existingFile(const QString& path) {
     QString host = hostPath(path);
@@ -44,11 +44,11 @@ void FileCopy(const QString& source, const QString& destination) {
     }
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly)) {
-        raiseError(errorOf(in.error()), source);
+        raiseError(fileErrorNumber(in.error()), source);
     }
     QSaveFile out(to);
     if (!out.open(QIODevice::WriteOnly)) {
-        raiseError(errorOf(out.error()), destination);
+        raiseError(fileErrorNumber(out.error()), destination);
     }
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(copyChunk);
@@ -58,11 +58,11 @@ void FileCopy(const QString& source, const QString& destination) {
         }
         if (out.write(chunk) != chunk.size()) {
             out.cancelWriting();
-            raiseError(errorOf(out.error()), destination);
+            raiseError(fileErrorNumber(out.error()), destination);
         }
     }
     if (!out.commit()) {
-        raiseError(errorOf(out.error()), destination);
+        raiseError(fileErrorNumber(out.error()), destination);
     }
 }
 
@@ -80,7 +80,7 @@ void Kill(const QString& path) {
     const QString host = existingFile(path);
     QFile file(host);
     if (!file.remove()) {
-        raiseError(errorOf(file.error()), path);
+        raiseError(fileErrorNumber(file.error()), path);
     }
 }
 

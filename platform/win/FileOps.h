@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
 
 namespace velox::win {
@@ -21,6 +22,10 @@ void Kill(const QString& path);
 
 // The length of a file in bytes.
 qint64 FileLen(const QString& path);
+
+// The run-time error for a file that exists but cannot be opened, read or
+// written: 70 when permission is denied, else 75.
+int fileErrorNumber(QFileDevice::FileError error);
 
 // The host path of an existing file that is about to be read.
 QString existingFile(const QString& path);

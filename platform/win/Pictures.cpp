@@ -136,9 +136,7 @@ QImage LoadPicture(const QString& path) {
     }
     QFile file(hostFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        raiseError(file.error() == QFileDevice::PermissionsError ? err::PermissionDenied
-                                                                 : err::PathFileAccessError,
-                   path);
+        raiseError(fileErrorNumber(file.error()), path);
     }
     QImage picture = decode(file.readAll());
     if (picture.isNull()) {

@@ -50,9 +50,7 @@ RichTextBox::~RichTextBox() = default;
 void RichTextBox::setFileName(const QString& windowsPath) {
     QFile file(existingFile(windowsPath));
     if (!file.open(QIODevice::ReadOnly)) {
-        raiseError(file.error() == QFileDevice::PermissionsError ? err::PermissionDenied
-                                                                 : err::PathFileAccessError,
-                   windowsPath);
+        raiseError(fileErrorNumber(file.error()), windowsPath);
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {

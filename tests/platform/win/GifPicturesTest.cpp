@@ -163,3 +163,36 @@ TEST(GifPictures, LoadPictureReadsGifsAndRaisesForWhatIsNoPicture) {
         }
     }
 }
+
+// A picture read ahead is the one LoadPicture gives, unless the file changed in
+// between; a path that cannot be read ahead still raises when it is loaded.
+TEST(PicturesReadAhead, LoadPictureTakesThemUnlessTheFileChanged) {
+    velox::test::ScopedPrefix prefix;
+    QTemporaryDir cd;
+    const QByteArray first = writeGif({});
+    const QByteArray second =
+        writeGif({.screenWidth = 20, .screenHeight = 10, .width = 20, .height = 10});
+    velox::test::writeFile(cd.path(), "Pictures/Photo.gif", first);
+    velox::test::writeFile(cd.path(), "Pictures/Screen.gif", first);
+    prefix.writeDrives("D: cdrom " + cd.path() + "\n");
+
+    prefetchPicture("D:\\Pictures\\Photo.gif");
+    prefetchPicture("D:\\Pictures\\photo.gif"); // the same file again: one reading
+    prefetchPicture("D:\\Pictures\\Screen.gif");
+    prefetchPicture("D:\\Pictures\\Missing.gif");
+    EXPECT_EQ(LoadPicture("D:\\Pictures\\Photo.gif"), qtRead(first));
+
+    // Replaced by a file of another size after the reading started.
+    velox::test::writeFile(cd.path(), "Pictures/Screen.gif", second);
+    EXPECT_EQ(LoadPicture("D:\\Pictures\\Screen.gif"), qtRead(second));
+
+    try {
+        LoadPicture("D:\\Pictures\\Missing.gif");
+        ADD_FAILURE() << "a missing picture was read";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), err::FileNotFound);
+    }
+    // Taken once: loading again reads the file again and gives the same.
+    EXPECT_EQ(LoadPicture("D:\\Pictures\\Photo.gif"), qtRead(first));
+    dropPrefetchedPictures();
+}
