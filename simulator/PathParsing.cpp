@@ -1,6 +1,8 @@
 #include "simulator/PathParsing.h"
 
+#include "platform/com/Ansi.h"
 #include "platform/win/DirSearch.h"
+#include "simulator/EngineArguments.h"
 #include "tanlink/EngineCodes.h"
 
 #include <cstring>
@@ -14,7 +16,26 @@ bool matchWildcard(const QString& name, const QString& wildcard, bool ignoreCase
     return win::matchWildcard(name, wildcard, ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive);
 }
 
+com::LONG matchWildcardCall(const char* name, const char* wildcard, com::BOOL ignoreCase,
+                            com::BOOL* result) {
+    if (result == nullptr) {
+        return kErrorInvalidParameter;
+    }
+    *result = com::FALSE;
+    if (name == nullptr || wildcard == nullptr) {
+        return kErrorInvalidParameter;
+    }
+    *result = matchWildcard(com::unicodeFromAnsi(textOf(name)),
+                            com::unicodeFromAnsi(textOf(wildcard)), ignoreCase != com::FALSE)
+                  ? com::TRUE
+                  : com::FALSE;
+    return kOk;
+}
+
 com::LONG parsePath(const char* part1, const char* part2, const char* part3, ParseRecord* parsed) {
+    if (parsed == nullptr) {
+        return kErrorInvalidParameter;
+    }
     std::memset(parsed, 0, sizeof *parsed);
     std::string path;
     bool any = false;

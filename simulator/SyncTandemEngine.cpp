@@ -344,26 +344,12 @@ LONG SyncTandemEngine::Reserved25() {
 
 LONG SyncTandemEngine::ParseFile(const char* part1, const char* part2, const char* part3,
                                  ParseRecord* parsed) {
-    if (parsed == nullptr) {
-        return kErrorInvalidParameter;
-    }
     return parsePath(part1, part2, part3, parsed);
 }
 
 LONG SyncTandemEngine::MatchWildcard(const char* name, const char* wildcard, BOOL ignoreCase,
                                      BOOL* result) {
-    if (result == nullptr) {
-        return kErrorInvalidParameter;
-    }
-    *result = com::FALSE;
-    if (name == nullptr || wildcard == nullptr) {
-        return kErrorInvalidParameter;
-    }
-    *result = matchWildcard(com::unicodeFromAnsi(textOf(name)),
-                            com::unicodeFromAnsi(textOf(wildcard)), ignoreCase != com::FALSE)
-                  ? com::TRUE
-                  : com::FALSE;
-    return kOk;
+    return matchWildcardCall(name, wildcard, ignoreCase, result);
 }
 
 LONG SyncTandemEngine::CancelOperation(LONG* result) {

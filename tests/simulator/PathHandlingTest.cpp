@@ -80,6 +80,20 @@ TEST(PathParsingTest, MatchesWildcards) {
     }
 }
 
+// The engines' calls take ANSI texts and answer 87 for a null pointer.
+TEST(WildcardTest, TheEngineCallTakesAnsiTextsAndRefusesNulls) {
+    com::BOOL result = com::TRUE;
+    EXPECT_EQ(matchWildcardCall("ALARM.WVE", "*.wve", com::TRUE, &result), tanlink::kOk);
+    EXPECT_EQ(result, com::TRUE);
+    EXPECT_EQ(matchWildcardCall("ALARM.WVE", "*.wve", com::FALSE, &result), tanlink::kOk);
+    EXPECT_EQ(result, com::FALSE);
+    result = com::TRUE;
+    EXPECT_EQ(matchWildcardCall(nullptr, "*", com::TRUE, &result), tanlink::kErrorInvalidParameter);
+    EXPECT_EQ(result, com::FALSE);
+    EXPECT_EQ(matchWildcardCall("a", "*", com::TRUE, nullptr), tanlink::kErrorInvalidParameter);
+    EXPECT_EQ(parsePath("C:\\a.txt", nullptr, nullptr, nullptr), tanlink::kErrorInvalidParameter);
+}
+
 TEST(PathParsingTest, ParsesPathsInParts) {
     struct Case {
         const char* parts[3];
