@@ -53,7 +53,9 @@ std::optional<QImage> readCommonGif(const QByteArray& file) {
     const auto pixelCount =
         static_cast<std::size_t>(desc.Width) * static_cast<std::size_t>(desc.Height);
     const GifByteType* indices = frame.RasterBits;
-    if (*std::max_element(indices, indices + pixelCount) >= colours->ColorCount) {
+    // A full table has a colour for every index; a shorter one is checked.
+    if (colours->ColorCount < 256 &&
+        *std::max_element(indices, indices + pixelCount) >= colours->ColorCount) {
         return std::nullopt;
     }
 
