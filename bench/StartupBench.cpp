@@ -1,6 +1,7 @@
 // VeloxCD's start-up as a whole process: start-up, the About screen answered at
-// once, the main window loaded on the demo CD and drawn, beside a minimal Qt
-// program that shows one window and ends once it is drawn. Neither draws again
+// once, the main window loaded on the demo CD, drawn and closed (VeloxCD ends at
+// once when its window closes), beside a minimal Qt program that shows one
+// window and returns from main once it is drawn. Neither draws again
 // for a picture nor encodes one: that is not part of starting.
 //
 // The two run in turns, one of each per iteration, so that whatever else the

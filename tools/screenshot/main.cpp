@@ -12,9 +12,10 @@
 // program's details and readme, the search, the alarm sounds, both overlays and the About
 // screen.
 //
-// --no-picture starts the same way and ends once the main window has been
-// drawn on the screen, writing nothing: the start-up benchmark times it, and
-// neither a second drawing for a picture nor encoding one is part of starting.
+// --no-picture starts the same way and, once the main window has been drawn on
+// the screen, closes it as the user would, which ends the process as VeloxCD
+// ends. It writes nothing: the start-up benchmark times it, and neither a
+// second drawing for a picture nor encoding one is part of starting.
 //
 // --areas outlines every clickable control that is shown, so that one can see
 // that each click area lies over its icon on the photo.
@@ -230,14 +231,19 @@ int main(int argc, char** argv) {
         for (int round = 0; round < 5 && !drawing.painted(); ++round) {
             QApplication::processEvents();
         }
-    } else {
-        settle();
+        if (!drawing.painted()) {
+            std::fputs("velox-screenshot: the main window was not drawn\n", stderr);
+            return 1;
+        }
+        // Closing ends the process the way VeloxCD ends, at once: no window is
+        // taken apart, nothing is destroyed that the system takes back anyway.
+        velox::win::setEndHandler({});
+        window->Form_Unload();
     }
+    settle();
     bool saved = false;
     if (touring) {
         saved = tour(*window, args[1]);
-    } else if (drawOnly) {
-        saved = drawing.painted();
     } else {
         QImage shot = window->grab().toImage();
         if (areas) {
@@ -254,10 +260,7 @@ int main(int argc, char** argv) {
     velox::win::setModalFormSeam(nullptr);
     velox::win::setMessageBoxSeam(nullptr);
     if (!saved) {
-        std::fprintf(stderr,
-                     drawOnly ? "velox-screenshot: the main window was not drawn%s\n"
-                              : "velox-screenshot: cannot write %s\n",
-                     drawOnly ? "" : qPrintable(args[1]));
+        std::fprintf(stderr, "velox-screenshot: cannot write %s\n", qPrintable(args[1]));
         return 1;
     }
     return 0;
