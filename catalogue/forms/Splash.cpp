@@ -100,17 +100,28 @@ void Splash::Form_Load() {
     QString caption = creditsText();
     caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     scrollText->setCaption(caption);
+    // The credits wait below the visible area, unseen, so they are measured
+    // only when they first move: laying out their lines costs about as much as
+    // showing the whole About screen.
     const auto left = static_cast<float>(creditsLeft / fontScale);
     const int widthInPixels = std::max(1, width() - pixelsX(left));
-    const int heightInPixels = scrollText->fontMetrics()
-                                   .boundingRect(QRect(0, 0, widthInPixels, 1 << 20),
-                                                 Qt::AlignLeft | Qt::AlignTop, caption)
-                                   .height();
     scrollText->Move(left, static_cast<float>(scaleHeight_),
-                     static_cast<float>(widthInPixels * twipsPerPixelX()),
-                     static_cast<float>(heightInPixels * twipsPerPixelY()));
+                     static_cast<float>(widthInPixels * twipsPerPixelX()), 0);
+    creditsMeasured_ = false;
     scrollTimer->stop();
     scrollTimer->setInterval(firstInterval);
+}
+
+void Splash::measureCredits() {
+    if (creditsMeasured_) {
+        return;
+    }
+    creditsMeasured_ = true;
+    const int heightInPixels = scrollText->fontMetrics()
+                                   .boundingRect(QRect(0, 0, scrollText->width(), 1 << 20),
+                                                 Qt::AlignLeft | Qt::AlignTop, scrollText->text())
+                                   .height();
+    scrollText->setHeight(static_cast<float>(heightInPixels * twipsPerPixelY()));
 }
 
 void Splash::Form_Click() {
@@ -149,6 +160,7 @@ void Splash::switchToOsprey() {
 }
 
 void Splash::scrollTimer_Timer() {
+    measureCredits();
     scrollTimer->setInterval(interval);
     scrollText->setTop(scrollText->Top() - step);
     if (scrollText->Top() + scrollText->Height() < 0) {

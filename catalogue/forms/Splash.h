@@ -24,6 +24,7 @@ public:
     explicit Splash(VeloxCDMainFormFalcon* mainForm);
 
     // Sizes and centres the window and puts the credits below its visible area.
+    // Their height is measured when they first move.
     void Form_Load();
 
     void Form_Click();
@@ -48,10 +49,12 @@ protected:
 
 private:
     void switchToOsprey();
+    void measureCredits();
 
     VeloxCDMainFormFalcon* mainForm_;
     double scaleWidth_;
     double scaleHeight_;
+    bool creditsMeasured_ = false;
 };
 
 } // namespace veloxcd

@@ -140,9 +140,10 @@ TEST_F(About, TheHiddenWordWithoutTheCdEndsQuietlyOnTheMerlin) {
 TEST_F(About, TheCreditsMoveUpAndReEnterFromBelow) {
     openAbout();
     const float start = splash->scrollText->Top();
-    const float height = splash->scrollText->Height();
-    ASSERT_GT(height, splash->ScaleHeight()); // taller than the window
     splash->scrollTimer_Timer();
+    // Measured as they first move: all their lines, taller than the window.
+    const float height = splash->scrollText->Height();
+    ASSERT_GT(height, splash->ScaleHeight());
     EXPECT_EQ(splash->scrollTimer->interval(), 20);
     EXPECT_FLOAT_EQ(splash->scrollText->Top(), start - 10);
     // Up to the tick at which its bottom passes the top edge: that tick puts it
