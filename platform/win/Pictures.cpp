@@ -2,6 +2,7 @@
 
 #include "platform/win/FileOps.h"
 #include "platform/win/GifPictures.h"
+#include "platform/win/PictureCache.h"
 #include "platform/win/RuntimeError.h"
 #include "platform/win/WinPath.h"
 
@@ -10,7 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <chrono>
+#include <exception>
 #include <future>
+#include <memory>
 #include <mutex>
 #include <utility>
 #include <vector>
@@ -53,9 +57,37 @@ std::mutex prefetchLock;
 // The last picture started: pictures are read one after the other, so that
 // reading them takes one processor from the program, not one each.
 std::shared_future<QImage> lastStarted;
+// Every reading started and not yet waited for: one may still be keeping its
+// picture in the cache after handing it over.
+std::vector<std::shared_future<void>> readings;
 std::vector<Prefetched>& prefetched() {
     static std::vector<Prefetched> started;
     return started;
+}
+
+// A picture read ahead comes from the cache when it is kept there; else it is
+// decoded, handed over, and then kept for the next start.
+void readAhead(const QString& hostFile, std::promise<QImage>& promise) {
+    QByteArray key;
+    QImage picture;
+    try {
+        QFile file(hostFile);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = file.readAll();
+            key = pictureKey(bytes);
+            if (std::optional<QImage> kept = cachedPicture(key)) {
+                promise.set_value(*std::move(kept));
+                return;
+            }
+            picture = decode(bytes);
+        }
+    } catch (const std::exception&) {
+        picture = QImage(); // LoadPicture reads the file again and reports
+    }
+    promise.set_value(picture);
+    if (!picture.isNull()) {
+        keepPicture(key, picture);
+    }
 }
 
 std::optional<QImage> takePrefetched(const QString& hostFile) {
@@ -94,14 +126,17 @@ void prefetchPicture(const QString& path) {
     const FileStamp stamp = FileStamp::of(hostFile);
     Prefetched superseded;
     const std::lock_guard<std::mutex> hold(prefetchLock);
-    std::shared_future<QImage> picture =
-        std::async(std::launch::async, [hostFile, before = lastStarted] {
-            if (before.valid()) {
-                before.wait();
-            }
-            QFile file(hostFile);
-            return file.open(QIODevice::ReadOnly) ? decode(file.readAll()) : QImage();
-        }).share();
+    auto promise = std::make_shared<std::promise<QImage>>();
+    std::shared_future<QImage> picture = promise->get_future().share();
+    std::erase_if(readings, [](const std::shared_future<void>& reading) {
+        return reading.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    });
+    readings.push_back(std::async(std::launch::async, [promise, hostFile, before = lastStarted] {
+                           if (before.valid()) {
+                               before.wait();
+                           }
+                           readAhead(hostFile, *promise);
+                       }).share());
     lastStarted = picture;
     auto& started = prefetched();
     for (Prefetched& each : started) {
@@ -115,14 +150,15 @@ void prefetchPicture(const QString& path) {
 
 void dropPrefetchedPictures() {
     std::vector<Prefetched> dropped;
-    std::shared_future<QImage> last;
+    std::vector<std::shared_future<void>> running;
     {
         const std::lock_guard<std::mutex> hold(prefetchLock);
         dropped.swap(prefetched());
-        last = std::exchange(lastStarted, {});
+        running.swap(readings);
+        lastStarted = {};
     }
-    if (last.valid()) {
-        last.wait();
+    for (const std::shared_future<void>& reading : running) {
+        reading.wait();
     }
 }
 
@@ -138,7 +174,11 @@ QImage LoadPicture(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         raiseError(fileErrorNumber(file.error()), path);
     }
-    QImage picture = decode(file.readAll());
+    const QByteArray bytes = file.readAll();
+    if (std::optional<QImage> kept = cachedPicture(pictureKey(bytes))) {
+        return *std::move(kept);
+    }
+    QImage picture = decode(bytes);
     if (picture.isNull()) {
         raiseError(err::InvalidPicture, path);
     }

@@ -2,6 +2,7 @@
 // answer for what it leaves to Qt.
 #include "platform/win/GifPictures.h"
 
+#include "platform/win/PictureCache.h"
 #include "platform/win/Pictures.h"
 #include "platform/win/RuntimeError.h"
 #include "support/ScopedPrefix.h"
@@ -194,5 +195,35 @@ TEST(PicturesReadAhead, LoadPictureTakesThemUnlessTheFileChanged) {
     }
     // Taken once: loading again reads the file again and gives the same.
     EXPECT_EQ(LoadPicture("D:\\Pictures\\Photo.gif"), qtRead(first));
+    dropPrefetchedPictures();
+}
+
+// What is read ahead is kept decoded for the next start, found by the file's
+// bytes; LoadPicture takes a kept picture instead of decoding the file.
+TEST(PicturesReadAhead, AreKeptForTheNextStartAndLoadedFromThere) {
+    velox::test::ScopedPrefix prefix;
+    QTemporaryDir cd;
+    const QByteArray photo = writeGif({});
+    velox::test::writeFile(cd.path(), "Pictures/Photo.gif", photo);
+    prefix.writeDrives("D: cdrom " + cd.path() + "\n");
+
+    prefetchPicture("D:\\Pictures\\Photo.gif");
+    EXPECT_EQ(LoadPicture("D:\\Pictures\\Photo.gif"), qtRead(photo));
+    dropPrefetchedPictures(); // waits for the keeping too
+    const std::optional<QImage> kept = cachedPicture(pictureKey(photo));
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(*kept, qtRead(photo));
+
+    // Taken from the cache: a picture kept under the file's key is what loads.
+    const QImage stand = qtRead(writeGif({.colours = 16, .indexLimit = 16}));
+    keepPicture(pictureKey(photo), stand);
+    EXPECT_EQ(LoadPicture("D:\\Pictures\\Photo.gif"), stand);
+    prefetchPicture("D:\\Pictures\\Photo.gif");
+    EXPECT_EQ(LoadPicture("D:\\Pictures\\Photo.gif"), stand);
+
+    // A changed file is another picture.
+    const QByteArray changed = writeGif({.transparent = 3});
+    velox::test::writeFile(cd.path(), "Pictures/Photo.gif", changed);
+    EXPECT_EQ(LoadPicture("D:\\Pictures\\Photo.gif"), qtRead(changed));
     dropPrefetchedPictures();
 }
