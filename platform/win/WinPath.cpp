@@ -23,11 +23,12 @@ QString matchName(const QString& folder, const QString& name) {
     return name;
 }
 
-QString walk(const QString& start, const QString& rest) {
+// Follows the names from a folder: "." stays, ".." goes up, and any other name
+// is matched by the given function.
+template <class Match>
+QString follow(const QString& start, const QStringList& names, const Match& match) {
     QString current = start;
-    QString names = rest;
-    names.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    for (const QString& name : names.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+    for (const QString& name : names) {
         if (name == QLatin1String(".")) {
             continue;
         }
@@ -35,9 +36,23 @@ QString walk(const QString& start, const QString& rest) {
             current = QFileInfo(current).path();
             continue;
         }
-        current = QDir(current).filePath(matchName(current, name));
+        current = QDir(current).filePath(match(current, name));
     }
     return current;
+}
+
+QString walk(const QString& start, const QString& rest) {
+    QString names = rest;
+    names.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList parts = names.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    // Most paths exist as written: one look settles them. Only a path that
+    // does not is matched name by name without regard to case.
+    const QString asWritten =
+        follow(start, parts, [](const QString& /*folder*/, const QString& name) { return name; });
+    if (QFileInfo::exists(asWritten)) {
+        return asWritten;
+    }
+    return follow(start, parts, matchName);
 }
 
 } // namespace

@@ -61,6 +61,20 @@ TEST_F(CdPaths, HostPathsWithBackslashesAndPathsWithoutDrive) {
     EXPECT_EQ(lastName(QStringLiteral("D:\\Pictures\\Wren.gif")), QString("Wren.gif"));
 }
 
+TEST_F(CdPaths, APathAsWrittenWinsAndDotsWorkEitherWay) {
+    // Beside a name that differs only in case, the name as written.
+    writeFile(cd.path(), "Programs/12/Readme", "other");
+    EXPECT_EQ(resolvePath(QStringLiteral("D:\\Programs\\12\\Readme")).path,
+              cd.path() + "/Programs/12/Readme");
+    EXPECT_EQ(resolvePath(QStringLiteral("D:\\Programs\\12\\readme")).path,
+              cd.path() + "/Programs/12/readme");
+    // "." stays and ".." goes up, in a path as written and in one matched.
+    EXPECT_EQ(resolvePath(QStringLiteral("D:\\Programs\\.\\12\\..\\12\\readme")).path,
+              cd.path() + "/Programs/12/readme");
+    EXPECT_EQ(resolvePath(QStringLiteral("D:\\programs\\.\\12\\..\\12\\README.TXT")).path,
+              cd.path() + "/Programs/12/readme.TXT");
+}
+
 TEST_F(CdPaths, DirFindsTheFirstMatchInNameOrder) {
     EXPECT_EQ(Dir(QStringLiteral("D:\\Pictures\\LANGUAGEFALCON.gif")),
               QString("LanguageFalcon.GIF"));
