@@ -1,14 +1,11 @@
 #include "catalogue/start/Main.h"
 
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
-#include "platform/win/FontConfiguration.h"
 
 #include <QApplication>
 #include <memory>
 
 int main(int argc, char** argv) {
-    // Read while Qt and the catalogue start; the window waits for it.
-    velox::win::startReadingFontConfiguration();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeloxCD"));
 

@@ -3,7 +3,6 @@
 #include "catalogue/mainwindow/LinkControlHost.h"
 #include "catalogue/mainwindow/ScreenPictures.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/FontConfiguration.h"
 #include "platform/win/Pictures.h"
 #include "platform/win/Twips.h"
 #include "platform/win/TwipsControl.h"
@@ -33,8 +32,6 @@ VeloxCDMainFormFalcon::VeloxCDMainFormFalcon(QWidget* parent) : QWidget(parent) 
     // made; loading the window takes them from there.
     velox::win::prefetchPicture(machinePhotoPath(machine));
     velox::win::prefetchPicture(screenPicturePath("Hauptschirm", machine));
-    // The controls lay out their texts as they are made.
-    velox::win::awaitFontConfiguration();
     createControls();
     wireHandlers();
 }

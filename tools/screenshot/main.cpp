@@ -26,7 +26,6 @@
 #include "catalogue/forms/Splash.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 #include "platform/win/FileListBox.h"
-#include "platform/win/FontConfiguration.h"
 #include "platform/win/ImageBox.h"
 #include "platform/win/ListBox.h"
 #include "platform/win/MessageBox.h"
@@ -182,7 +181,6 @@ bool tour(veloxcd::VeloxCDMainFormFalcon& window, const QString& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
-    velox::win::startReadingFontConfiguration();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeloxCD"));
     QStringList args = QApplication::arguments().mid(1);
