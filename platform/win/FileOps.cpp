@@ -1,11 +1,11 @@
 #include "platform/win/FileOps.h"
 
+#include "platform/win/ReplacingFile.h"
 #include "platform/win/RuntimeError.h"
 #include "platform/win/WinPath.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace velox::win {
 namespace {
@@ -46,18 +46,16 @@ void FileCopy(const QString& source, const QString& destination) {
     if (!in.open(QIODevice::ReadOnly)) {
         raiseError(fileErrorNumber(in.error()), source);
     }
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly)) {
+    ReplacingFile out(to);
+    if (!out.open()) {
         raiseError(fileErrorNumber(out.error()), destination);
     }
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(copyChunk);
         if (chunk.isEmpty() && in.error() != QFileDevice::NoError) {
-            out.cancelWriting();
             raiseError(err::DeviceIoError, source);
         }
-        if (out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
+        if (!out.write(chunk)) {
             raiseError(fileErrorNumber(out.error()), destination);
         }
     }

@@ -11,7 +11,8 @@ namespace velox::win {
 // 70 permission denied, 75 path/file access error.
 
 // Copies a file, replacing the target. The target is replaced atomically: a copy
-// that fails half-way leaves the old target as it was.
+// that fails half-way leaves the old target as it was. As on Windows, the copy
+// does not wait for the disk (ReplacingFile.h).
 void FileCopy(const QString& source, const QString& destination);
 
 // Clears read-only, hidden and system: the file becomes an ordinary writable file.
