@@ -2,7 +2,7 @@
 # ./velox demo: VeloxCD on the demo CD, as a newcomer first sees it.
 #
 # Builds what is missing, draws the demo CD, lays out a program folder (VeloxCD,
-# its sound module, its catalogue, TANLINK.OCX and the installer), makes a
+# its sound and print modules, its catalogue, TANLINK.OCX and the installer), makes a
 # prefix whose drive D: is the demo CD, with the link control and the
 # connectivity engine registered and a connected handheld, and starts VeloxCD.
 # Without a display it runs under Xvfb, saves a picture of the main window after
@@ -52,7 +52,8 @@ need() {
     fi
   done
 }
-need "$build/catalogue/VeloxCD" "$build/platform/win/libvelox-sound.so" "$build/tools/democd/democd" \
+need "$build/catalogue/VeloxCD" "$build/platform/win/libvelox-sound.so" \
+  "$build/platform/win/libvelox-print.so" "$build/tools/democd/democd" \
   "$build/tools/velox-catalogue/velox-catalogue" "$build/simulator/korainst/korainst.exe"
 
 if [ "$fresh" -eq 1 ]; then rm -rf "$demo"; fi
@@ -67,6 +68,7 @@ fi
 # The program folder.
 cp -f "$build/catalogue/VeloxCD" "$program/VeloxCD"
 cp -f "$build/platform/win/libvelox-sound.so" "$program/libvelox-sound.so"
+cp -f "$build/platform/win/libvelox-print.so" "$program/libvelox-print.so"
 cp -f "$build/simulator/korainst/korainst.exe" "$program/korainst.exe"
 "$build/tools/velox-catalogue/velox-catalogue" build tools/democd/demo-catalogue.json \
   -o "$program/veloxcd.db" >/dev/null

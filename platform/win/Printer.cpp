@@ -1,12 +1,13 @@
 #include "platform/win/Printer.h"
 
+#include "platform/win/Modules.h"
+#include "platform/win/PrintModule.h"
 #include "platform/win/RuntimeError.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 namespace velox::win {
 namespace {
@@ -15,21 +16,28 @@ constexpr double twipsPerInch = 1440.0;
 
 Printer* installed = nullptr;
 
-QRect paperPixels(const QPrinter& device) {
-    return device.pageLayout().fullRectPixels(device.resolution());
+// A printer's resolution is its paint device's dots per inch.
+QRect paperPixels(const QPagedPaintDevice& device) {
+    return device.pageLayout().fullRectPixels(device.logicalDpiX());
 }
 
-QRect printablePixels(const QPrinter& device) {
-    return device.pageLayout().paintRectPixels(device.resolution());
+QRect printablePixels(const QPagedPaintDevice& device) {
+    return device.pageLayout().paintRectPixels(device.logicalDpiX());
+}
+
+std::unique_ptr<PrintDevice> defaultPrintDevice(QString* error) {
+    const auto create = reinterpret_cast<CreateDefaultPrintDevice>(moduleEntry(
+        "libvelox-print.so", VELOX_PRINT_MODULE, createDefaultPrintDeviceSymbol, error));
+    return std::unique_ptr<PrintDevice>(create != nullptr ? create() : nullptr);
 }
 
 } // namespace
 
-Printer::Printer()
-    : Printer(
-          std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution)) {}
+Printer::Printer() : painter_(std::make_unique<QPainter>()) {
+    device_ = defaultPrintDevice(&missing_);
+}
 
-Printer::Printer(std::unique_ptr<QPrinter> device)
+Printer::Printer(std::unique_ptr<PrintDevice> device)
     : device_(std::move(device)), painter_(std::make_unique<QPainter>()) {}
 
 Printer::~Printer() {
@@ -42,8 +50,11 @@ void Printer::startJob() {
     if (painter_->isActive()) {
         return;
     }
-    if (!painter_->begin(device_.get())) {
-        raiseError(err::PrinterError, device_->printerName());
+    if (device_ == nullptr) {
+        raiseError(err::PrinterError, missing_);
+    }
+    if (!painter_->begin(&device_->pages())) {
+        raiseError(err::PrinterError, device_->name());
     }
     ++record_.jobs;
     currentY_ = 0;
@@ -52,15 +63,15 @@ void Printer::startJob() {
 void Printer::Print(const QString& text) {
     startJob();
     record_.printed.append(text);
-    const QFontMetricsF metrics(painter_->font(), device_.get());
+    const QFontMetricsF metrics(painter_->font(), &device_->pages());
     painter_->drawText(QPointF(0, currentY_ + metrics.ascent()), text);
     currentY_ += metrics.lineSpacing();
 }
 
 void Printer::NewPage() {
     startJob();
-    if (!device_->newPage()) {
-        raiseError(err::PrinterError, device_->printerName());
+    if (!device_->pages().newPage()) {
+        raiseError(err::PrinterError, device_->name());
     }
     ++record_.newPages;
     currentY_ = 0;
@@ -69,7 +80,7 @@ void Printer::NewPage() {
 void Printer::EndDoc() {
     ++record_.endDocs;
     if (painter_->isActive() && !painter_->end()) {
-        raiseError(err::PrinterError, device_->printerName());
+        raiseError(err::PrinterError, device_->name());
     }
 }
 
@@ -114,28 +125,40 @@ double Printer::unitsPerInch(int mode, int dpi) const {
 }
 
 int Printer::Width() const {
-    return qRound(paperPixels(*device_).width() * twipsPerInch / device_->logicalDpiX());
+    if (device_ == nullptr) {
+        return 0;
+    }
+    const QPagedPaintDevice& pages = device_->pages();
+    return qRound(paperPixels(pages).width() * twipsPerInch / pages.logicalDpiX());
 }
 
 int Printer::Height() const {
-    return qRound(paperPixels(*device_).height() * twipsPerInch / device_->logicalDpiY());
+    if (device_ == nullptr) {
+        return 0;
+    }
+    const QPagedPaintDevice& pages = device_->pages();
+    return qRound(paperPixels(pages).height() * twipsPerInch / pages.logicalDpiY());
 }
 
 double Printer::ScaleWidth() const {
-    return ScaleX(printablePixels(*device_).width(), vbPixels, scaleMode_);
+    return device_ == nullptr
+               ? 0
+               : ScaleX(printablePixels(device_->pages()).width(), vbPixels, scaleMode_);
 }
 
 double Printer::ScaleHeight() const {
-    return ScaleY(printablePixels(*device_).height(), vbPixels, scaleMode_);
+    return device_ == nullptr
+               ? 0
+               : ScaleY(printablePixels(device_->pages()).height(), vbPixels, scaleMode_);
 }
 
 double Printer::ScaleX(double value, int from, int to) const {
-    const int dpi = device_->logicalDpiX();
+    const int dpi = device_ != nullptr ? device_->pages().logicalDpiX() : 96;
     return value / unitsPerInch(from, dpi) * unitsPerInch(to, dpi);
 }
 
 double Printer::ScaleY(double value, int from, int to) const {
-    const int dpi = device_->logicalDpiY();
+    const int dpi = device_ != nullptr ? device_->pages().logicalDpiY() : 96;
     return value / unitsPerInch(from, dpi) * unitsPerInch(to, dpi);
 }
 
@@ -160,7 +183,7 @@ int GetDeviceCaps(QPainter* hdc, int index) {
     if (device == nullptr) {
         return 0;
     }
-    const auto* printer = dynamic_cast<QPrinter*>(device);
+    const auto* printer = dynamic_cast<QPagedPaintDevice*>(device);
     const QRect paper =
         printer != nullptr ? paperPixels(*printer) : QRect(0, 0, device->width(), device->height());
     const QRect printable = printer != nullptr ? printablePixels(*printer)

@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <memory>
 
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 
 namespace velox::win {
 
@@ -33,6 +33,22 @@ constexpr int InvalidPropertyValue = 380;
 constexpr int PrinterError = 482;
 } // namespace err
 
+// A printer as the printer object drives it: a paged paint device with a name
+// and a way to abandon the running job. Qt's printers are made in the print
+// module (PrintModule.h), so that the program loads Qt's printing only when it
+// first prints; QtPrintDevice.h wraps one for tests and the module.
+class PrintDevice {
+public:
+    PrintDevice() = default;
+    virtual ~PrintDevice() = default;
+    PrintDevice(const PrintDevice&) = delete;
+    PrintDevice& operator=(const PrintDevice&) = delete;
+
+    virtual QPagedPaintDevice& pages() = 0;
+    [[nodiscard]] virtual QString name() const = 0;
+    virtual void abort() = 0;
+};
+
 // The printer object: one print job at a time on one printer. The first Print
 // (or NewPage) starts the job; EndDoc sends it. Its device context is the
 // QPainter of the running job (null between jobs). Sizes: Width and Height are
@@ -52,10 +68,11 @@ public:
         int killDocs = 0;    // KillDoc calls
     };
 
-    // The system's default printer.
+    // The system's default printer, from the print module. Without the module
+    // the printer has no paper, and starting a job raises 482.
     Printer();
     // Prints on a given device, such as a PDF file printer for tests.
-    explicit Printer(std::unique_ptr<QPrinter> device);
+    explicit Printer(std::unique_ptr<PrintDevice> device);
     ~Printer();
     Printer(const Printer&) = delete;
     Printer& operator=(const Printer&) = delete;
@@ -76,14 +93,14 @@ public:
     [[nodiscard]] double ScaleY(double value, int from, int to) const;
 
     [[nodiscard]] QPainter* hDC();
-    [[nodiscard]] QPrinter& device() { return *device_; }
     [[nodiscard]] const Record& record() const { return record_; }
 
 private:
     void startJob();
     [[nodiscard]] double unitsPerInch(int mode, int dpi) const;
 
-    std::unique_ptr<QPrinter> device_;
+    std::unique_ptr<PrintDevice> device_;
+    QString missing_; // why there is no device
     std::unique_ptr<QPainter> painter_;
     int scaleMode_ = vbTwips;
     double currentY_ = 0;

@@ -1,18 +1,13 @@
 #include "platform/win/Sound.h"
 
+#include "platform/win/Modules.h"
 #include "platform/win/SoundModule.h"
 #include "platform/win/WinPath.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
-#include <QStringList>
 
 namespace velox::win {
 namespace {
-
-const char* const moduleFile = "libvelox-sound.so";
 
 SoundSeam*& installedSeam() {
     static SoundSeam* seam = nullptr;
@@ -27,31 +22,16 @@ struct LoadedModule {
 // Loaded once and kept for the rest of the run: the player's effect belongs
 // to the application and may still be playing at its end.
 LoadedModule loadModule() {
-    QStringList places;
-    if (QCoreApplication::instance() != nullptr) {
-        places << QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(moduleFile));
+    LoadedModule loaded;
+    const auto create = reinterpret_cast<CreateSoundPlayer>(moduleEntry(
+        "libvelox-sound.so", VELOX_SOUND_MODULE, createSoundPlayerSymbol, &loaded.error));
+    if (create != nullptr) {
+        loaded.player = create();
+        if (loaded.player == nullptr) {
+            loaded.error = QStringLiteral("the sound module made no player");
+        }
     }
-    places << QStringLiteral(VELOX_SOUND_MODULE);
-    QStringList reasons;
-    for (const QString& place : places) {
-        if (!QFileInfo::exists(place)) {
-            reasons << place + QStringLiteral(": not found");
-            continue;
-        }
-        QLibrary module(place);
-        const auto create =
-            reinterpret_cast<CreateSoundPlayer>(module.resolve(createSoundPlayerSymbol));
-        if (create == nullptr) {
-            reasons << module.errorString();
-            continue;
-        }
-        SoundSeam* player = create();
-        if (player != nullptr) {
-            return {player, {}};
-        }
-        reasons << place + QStringLiteral(": made no player");
-    }
-    return {nullptr, QStringLiteral("no sound module: ") + reasons.join(QStringLiteral("; "))};
+    return loaded;
 }
 
 const LoadedModule& loadedModule() {

@@ -1,6 +1,7 @@
 #include "catalogue/start/Printing.h"
 
 #include "platform/win/Printer.h"
+#include "platform/win/QtPrintDevice.h"
 #include "platform/win/RichTextBox.h"
 #include "platform/win/RuntimeError.h"
 #include "support/QtPrinters.h"
@@ -78,7 +79,7 @@ protected:
         device->setOutputFileName(pdf());
         device->setPageSize(QPageSize(QPageSize::A4));
         device->setPageMargins(GetParam(), QPageLayout::Point);
-        printer_ = std::make_unique<Printer>(std::move(device));
+        printer_ = std::make_unique<Printer>(std::make_unique<QtPrintDevice>(std::move(device)));
         setPrinter(printer_.get());
     }
     ~PdfPrinting() override { setPrinter(nullptr); }

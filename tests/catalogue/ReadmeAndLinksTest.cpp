@@ -7,6 +7,7 @@
 #include "platform/win/Frame.h"
 #include "platform/win/ImageBox.h"
 #include "platform/win/Printer.h"
+#include "platform/win/QtPrintDevice.h"
 #include "platform/win/RuntimeError.h"
 
 #include <QDialog>
@@ -129,7 +130,7 @@ TEST_F(ReadmeAndLinks, ThePrintButtonPrintsTheReadmeWithOneInchMargins) {
     device->setOutputFileName(out.filePath("readme.pdf"));
     device->setPageSize(QPageSize(QPageSize::A4));
     device->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-    velox::win::Printer printer(std::move(device));
+    velox::win::Printer printer(std::make_unique<velox::win::QtPrintDevice>(std::move(device)));
     velox::win::setPrinter(&printer);
 
     emit window->printBtn->Click();

@@ -1,5 +1,6 @@
 #include "platform/win/Printer.h"
 
+#include "platform/win/QtPrintDevice.h"
 #include "platform/win/RuntimeError.h"
 
 #include <QMarginsF>
@@ -21,7 +22,7 @@ TEST(Printer, ReportsPaperAndPrintableAreaInTwips) {
     device->setOutputFileName(dir.filePath("x.pdf"));
     device->setPageSize(QPageSize(QPageSize::Letter));
     device->setPageMargins(QMarginsF(36, 18, 36, 18), QPageLayout::Point);
-    Printer printer(std::move(device));
+    Printer printer(std::make_unique<QtPrintDevice>(std::move(device)));
 
     EXPECT_EQ(printer.hDC(), nullptr);
     EXPECT_EQ(printer.Width(), 12240); // 8.5 inch
@@ -53,7 +54,7 @@ TEST(Printer, APrinterThatCannotStartRaises482) {
     auto device = std::make_unique<QPrinter>();
     device->setOutputFormat(QPrinter::PdfFormat);
     device->setOutputFileName(QStringLiteral("/nonexistent-folder/x.pdf"));
-    Printer printer(std::move(device));
+    Printer printer(std::make_unique<QtPrintDevice>(std::move(device)));
     int number = 0;
     try {
         printer.Print(" ");
