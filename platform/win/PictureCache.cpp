@@ -138,7 +138,7 @@ std::optional<QImage> cachedPicture(const QByteArray& key) {
         munmap(base, length);
         return std::nullopt;
     }
-    mapping.release(); // the picture's last copy unmaps it
+    static_cast<void>(mapping.release()); // the picture's last copy unmaps it
     return picture;
 }
 

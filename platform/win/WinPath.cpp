@@ -47,7 +47,7 @@ QString walk(const QString& start, const QString& rest) {
     const QStringList parts = names.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     // Most paths exist as written: one look settles them. Only a path that
     // does not is matched name by name without regard to case.
-    const QString asWritten =
+    QString asWritten =
         follow(start, parts, [](const QString& /*folder*/, const QString& name) { return name; });
     if (QFileInfo::exists(asWritten)) {
         return asWritten;
