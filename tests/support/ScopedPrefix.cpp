@@ -39,4 +39,9 @@ QString writeFile(const QString& root, const QString& relative, const QByteArray
     return full;
 }
 
+QByteArray fileContents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 } // namespace velox::test

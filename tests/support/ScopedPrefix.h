@@ -29,4 +29,7 @@ private:
 // Writes a file (and its folders) below a root; returns its full path.
 QString writeFile(const QString& root, const QString& relative, const QByteArray& contents);
 
+// A file's bytes, or "<missing>" when it cannot be read.
+QByteArray fileContents(const QString& path);
+
 } // namespace velox::test

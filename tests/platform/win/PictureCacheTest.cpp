@@ -33,17 +33,6 @@ QString cacheFileOf(const QByteArray& key) {
     return QDir(pictureCacheDirectory()).filePath(QString::fromLatin1(key) + ".pixels");
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 } // namespace
 
 TEST(PictureCache, GivesBackThePixelsAndFormatItKept) {
@@ -77,7 +66,7 @@ TEST(PictureCache, PassesOverFilesThatAreNotWholeAndReplacesThem) {
     const QByteArray key = pictureKey("photo");
     const QByteArray otherKey = pictureKey("screen");
     keepPicture(key, picture);
-    const QByteArray whole = readAll(cacheFileOf(key));
+    const QByteArray whole = velox::test::fileContents(cacheFileOf(key));
     ASSERT_EQ(whole.size(), 64 + 16 * 9 * 4);
 
     const auto changed = [&whole](const std::function<void(QByteArray&)>& change) {
@@ -100,7 +89,8 @@ TEST(PictureCache, PassesOverFilesThatAreNotWholeAndReplacesThem) {
         {"a huge height", changed([](QByteArray& b) { b[15] = 0x7F; })},
     };
     for (const auto& [what, bytes] : damaged) {
-        writeAll(cacheFileOf(key), bytes);
+        velox::test::writeFile(pictureCacheDirectory(), QString::fromLatin1(key) + ".pixels",
+                               bytes);
         EXPECT_FALSE(cachedPicture(key).has_value()) << what;
         keepPicture(key, picture);
         ASSERT_TRUE(cachedPicture(key).has_value()) << what;

@@ -2,6 +2,8 @@
 // a commit, after a failure and after no commit at all.
 #include "platform/win/ReplacingFile.h"
 
+#include "support/ScopedPrefix.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,25 +12,13 @@
 
 using velox::win::ReplacingFile;
 
-namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writePlain(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-} // namespace
+using velox::test::fileContents;
+using velox::test::writeFile;
 
 TEST(ReplacingFile, ACommitPutsTheWholeFileInPlaceAndKeepsThePermissions) {
     QTemporaryDir dir;
     const QString target = dir.filePath("aengdeu.dll");
-    writePlain(target, "old copy");
+    writeFile(dir.path(), "aengdeu.dll", "old copy");
     const auto kept = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(target, kept));
 
@@ -37,33 +27,33 @@ TEST(ReplacingFile, ACommitPutsTheWholeFileInPlaceAndKeepsThePermissions) {
     ASSERT_TRUE(file.open());
     ASSERT_TRUE(file.write(big.left(1000)));
     ASSERT_TRUE(file.write(big.mid(1000)));
-    EXPECT_EQ(contents(target), QByteArray("old copy")); // not before the commit
+    EXPECT_EQ(fileContents(target), QByteArray("old copy")); // not before the commit
     ASSERT_TRUE(file.commit());
-    EXPECT_EQ(contents(target), big);
+    EXPECT_EQ(fileContents(target), big);
     const auto ownerGroupOther = QFileDevice::Permissions::fromInt(0x7077);
     EXPECT_EQ(QFile::permissions(target) & ownerGroupOther, kept & ownerGroupOther);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"aengdeu.dll"}));
 
     // A new file has the permissions any new file gets.
-    writePlain(dir.filePath("plain"), "x");
+    writeFile(dir.path(), "plain", "x");
     ReplacingFile fresh(dir.filePath("fresh"));
     ASSERT_TRUE(fresh.open());
     ASSERT_TRUE(fresh.write("new"));
     ASSERT_TRUE(fresh.commit());
-    EXPECT_EQ(contents(dir.filePath("fresh")), QByteArray("new"));
+    EXPECT_EQ(fileContents(dir.filePath("fresh")), QByteArray("new"));
     EXPECT_EQ(QFile::permissions(dir.filePath("fresh")), QFile::permissions(dir.filePath("plain")));
 }
 
 TEST(ReplacingFile, WithoutACommitOrWhenItFailsTheOldFileStaysAndNothingIsLeft) {
     QTemporaryDir dir;
     const QString target = dir.filePath("copy.wav");
-    writePlain(target, "old");
+    writeFile(dir.path(), "copy.wav", "old");
     {
         ReplacingFile file(target);
         ASSERT_TRUE(file.open());
         ASSERT_TRUE(file.write("half"));
     }
-    EXPECT_EQ(contents(target), QByteArray("old"));
+    EXPECT_EQ(fileContents(target), QByteArray("old"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"copy.wav"}));
 
     // A folder where the file should go: the rename fails, the folder stays.
@@ -87,7 +77,7 @@ TEST(ReplacingFile, WithoutACommitOrWhenItFailsTheOldFileStaysAndNothingIsLeft) 
 TEST(ReplacingFile, AFolderThatCannotBeWrittenIsAPermissionError) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir().mkpath(dir.filePath("ro")));
-    writePlain(dir.filePath("ro/old.db"), "old");
+    writeFile(dir.path(), "ro/old.db", "old");
     QFile::setPermissions(dir.filePath("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (QFileInfo(dir.filePath("ro")).isWritable()) {
         GTEST_SKIP() << "running with rights that ignore folder permissions";
@@ -95,5 +85,5 @@ TEST(ReplacingFile, AFolderThatCannotBeWrittenIsAPermissionError) {
     ReplacingFile file(dir.filePath("ro/old.db"));
     EXPECT_FALSE(file.open());
     EXPECT_EQ(file.error(), QFileDevice::PermissionsError);
-    EXPECT_EQ(contents(dir.filePath("ro/old.db")), QByteArray("old"));
+    EXPECT_EQ(fileContents(dir.filePath("ro/old.db")), QByteArray("old"));
 }
