@@ -160,6 +160,9 @@ void keepPicture(const QByteArray& key, const QImage& picture) {
     header.format = static_cast<quint32>(picture.format());
     std::memcpy(header.key.data(), key.constData(), 40);
 
+    // Unlike a working copy, a cache file is read back as it stands at the next
+    // start, possibly after a crash: it waits for the disk before it replaces
+    // the old one (on the reading thread, once per picture).
     QSaveFile file(cacheFile(key));
     if (!file.open(QIODevice::WriteOnly)) {
         return;
