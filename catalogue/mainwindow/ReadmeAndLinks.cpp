@@ -104,8 +104,10 @@ void VeloxCDMainFormFalcon::Otter_MouseMove() {
     Otter->setToolTip(strInfoHint);
 }
 
+// Unloading ends the program, so the window is unloaded at once rather than
+// through a close event: the end never returns into the event's delivery.
 void VeloxCDMainFormFalcon::imgExit_Click() {
-    close();
+    Form_Unload();
 }
 
 } // namespace veloxcd

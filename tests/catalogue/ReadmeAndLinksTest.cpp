@@ -213,7 +213,9 @@ TEST_F(ReadmeAndLinks, TheProducerLogoTooltipSpeaksTheLanguage) {
 }
 
 TEST_F(ReadmeAndLinks, TheExitButtonUnloadsTheWindow) {
-    EXPECT_THROW(window->imgExit_Click(), velox::win::ProgramEnded);
+    velox::test::writeFile(programDir.path(), "aengdeu.dll", "working copy");
+    EXPECT_THROW(emit window->imgExit->Click(), velox::win::ProgramEnded);
+    EXPECT_FALSE(QFileInfo::exists(programDir.filePath("aengdeu.dll")));
 }
 
 } // namespace
