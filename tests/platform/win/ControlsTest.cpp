@@ -5,6 +5,7 @@
 #include "platform/win/RuntimeError.h"
 #include "platform/win/TextBox.h"
 #include "platform/win/Twips.h"
+#include "support/ErrorNumbers.h"
 #include "support/ScopedPrefix.h"
 
 #include <QDialog>
@@ -14,18 +15,10 @@
 #include <gtest/gtest.h>
 
 using namespace velox::win;
+using velox::test::errorNumberOf;
 using velox::test::writeFile;
 
 namespace {
-
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 class Controls : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #include "platform/win/Pictures.h"
 #include "platform/win/RuntimeError.h"
 #include "platform/win/SystemFolders.h"
+#include "support/ErrorNumbers.h"
 #include "support/ScopedPrefix.h"
 
 #include <QDir>
@@ -12,18 +13,10 @@
 #include <gtest/gtest.h>
 
 using namespace velox::win;
+using velox::test::errorNumberOf;
 using velox::test::writeFile;
 
 namespace {
-
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 QByteArray contents(const QString& path) {
     QFile file(path);

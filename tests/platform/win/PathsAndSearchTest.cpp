@@ -1,24 +1,17 @@
 #include "platform/win/DirSearch.h"
 #include "platform/win/RuntimeError.h"
 #include "platform/win/WinPath.h"
+#include "support/ErrorNumbers.h"
 #include "support/ScopedPrefix.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace velox::win;
+using velox::test::errorNumberOf;
 using velox::test::writeFile;
 
 namespace {
-
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 class CdPaths : public ::testing::Test {
 protected:

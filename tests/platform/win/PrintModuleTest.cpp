@@ -2,6 +2,7 @@
 // made, not with the program. This test binary links no printing itself.
 #include "platform/win/Printer.h"
 #include "platform/win/RuntimeError.h"
+#include "support/ErrorNumbers.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -32,12 +33,6 @@ TEST(PrintModule, WithoutAPrinterThereIsNoPaperAndAJobRaises482) {
     Printer none{std::unique_ptr<PrintDevice>()};
     EXPECT_EQ(none.Width(), 0);
     EXPECT_EQ(none.ScaleHeight(), 0);
-    int number = 0;
-    try {
-        none.Print("x");
-    } catch (const RuntimeError& error) {
-        number = error.number();
-    }
-    EXPECT_EQ(number, err::PrinterError);
+    EXPECT_EQ(velox::test::errorNumberOf([&none] { none.Print("x"); }), err::PrinterError);
     EXPECT_EQ(none.hDC(), nullptr);
 }

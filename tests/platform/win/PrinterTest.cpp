@@ -2,6 +2,7 @@
 
 #include "platform/win/QtPrintDevice.h"
 #include "platform/win/RuntimeError.h"
+#include "support/ErrorNumbers.h"
 
 #include <QMarginsF>
 #include <QPageLayout>
@@ -12,6 +13,7 @@
 #include <memory>
 
 using namespace velox::win;
+using velox::test::errorNumberOf;
 
 namespace {
 
@@ -41,13 +43,7 @@ TEST(Printer, ReportsPaperAndPrintableAreaInTwips) {
     printer.EndDoc();
     EXPECT_EQ(printer.hDC(), nullptr);
 
-    int number = 0;
-    try {
-        printer.setScaleMode(0);
-    } catch (const RuntimeError& error) {
-        number = error.number();
-    }
-    EXPECT_EQ(number, err::InvalidPropertyValue);
+    EXPECT_EQ(errorNumberOf([&printer] { printer.setScaleMode(0); }), err::InvalidPropertyValue);
 }
 
 TEST(Printer, APrinterThatCannotStartRaises482) {
@@ -55,13 +51,7 @@ TEST(Printer, APrinterThatCannotStartRaises482) {
     device->setOutputFormat(QPrinter::PdfFormat);
     device->setOutputFileName(QStringLiteral("/nonexistent-folder/x.pdf"));
     Printer printer(std::make_unique<QtPrintDevice>(std::move(device)));
-    int number = 0;
-    try {
-        printer.Print(" ");
-    } catch (const RuntimeError& error) {
-        number = error.number();
-    }
-    EXPECT_EQ(number, err::PrinterError);
+    EXPECT_EQ(errorNumberOf([&printer] { printer.Print(" "); }), err::PrinterError);
 }
 
 } // namespace

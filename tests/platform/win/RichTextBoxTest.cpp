@@ -1,6 +1,7 @@
 #include "platform/win/RichTextBox.h"
 
 #include "platform/win/RuntimeError.h"
+#include "support/ErrorNumbers.h"
 #include "support/ScopedPrefix.h"
 
 #include <QFile>
@@ -11,18 +12,10 @@
 #include <gtest/gtest.h>
 
 using namespace velox::win;
+using velox::test::errorNumberOf;
 using velox::test::writeFile;
 
 namespace {
-
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 struct Loaded {
     const char* name;
