@@ -33,8 +33,8 @@ struct Header {
 static_assert(sizeof(Header) == 64, "the pixels start 64 bytes in");
 
 constexpr std::array<char, 8> magic{'V', 'X', 'P', 'I', 'X', 'E', 'L', '1'};
-// Larger than any screen picture; keeps a damaged header from asking for an
-// absurd mapping.
+// Larger than any screen picture; keeps a damaged header from describing an
+// absurd picture.
 constexpr quint32 largestSide = 16384;
 
 bool keptFormat(QImage::Format format) {

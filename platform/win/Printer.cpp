@@ -124,42 +124,45 @@ double Printer::unitsPerInch(int mode, int dpi) const {
     }
 }
 
+// Without a device: no paper, at the screen's usual 96 dpi.
+QRect Printer::paper() const {
+    return device_ != nullptr ? paperPixels(device_->pages()) : QRect();
+}
+
+QRect Printer::printable() const {
+    return device_ != nullptr ? printablePixels(device_->pages()) : QRect();
+}
+
+int Printer::dpiX() const {
+    return device_ != nullptr ? device_->pages().logicalDpiX() : 96;
+}
+
+int Printer::dpiY() const {
+    return device_ != nullptr ? device_->pages().logicalDpiY() : 96;
+}
+
 int Printer::Width() const {
-    if (device_ == nullptr) {
-        return 0;
-    }
-    const QPagedPaintDevice& pages = device_->pages();
-    return qRound(paperPixels(pages).width() * twipsPerInch / pages.logicalDpiX());
+    return qRound(paper().width() * twipsPerInch / dpiX());
 }
 
 int Printer::Height() const {
-    if (device_ == nullptr) {
-        return 0;
-    }
-    const QPagedPaintDevice& pages = device_->pages();
-    return qRound(paperPixels(pages).height() * twipsPerInch / pages.logicalDpiY());
+    return qRound(paper().height() * twipsPerInch / dpiY());
 }
 
 double Printer::ScaleWidth() const {
-    return device_ == nullptr
-               ? 0
-               : ScaleX(printablePixels(device_->pages()).width(), vbPixels, scaleMode_);
+    return ScaleX(printable().width(), vbPixels, scaleMode_);
 }
 
 double Printer::ScaleHeight() const {
-    return device_ == nullptr
-               ? 0
-               : ScaleY(printablePixels(device_->pages()).height(), vbPixels, scaleMode_);
+    return ScaleY(printable().height(), vbPixels, scaleMode_);
 }
 
 double Printer::ScaleX(double value, int from, int to) const {
-    const int dpi = device_ != nullptr ? device_->pages().logicalDpiX() : 96;
-    return value / unitsPerInch(from, dpi) * unitsPerInch(to, dpi);
+    return value / unitsPerInch(from, dpiX()) * unitsPerInch(to, dpiX());
 }
 
 double Printer::ScaleY(double value, int from, int to) const {
-    const int dpi = device_ != nullptr ? device_->pages().logicalDpiY() : 96;
-    return value / unitsPerInch(from, dpi) * unitsPerInch(to, dpi);
+    return value / unitsPerInch(from, dpiY()) * unitsPerInch(to, dpiY());
 }
 
 QPainter* Printer::hDC() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QStringList>
 #include <memory>
 
@@ -98,6 +99,11 @@ public:
 private:
     void startJob();
     [[nodiscard]] double unitsPerInch(int mode, int dpi) const;
+    // The device's paper and printable area in pixels, and its resolution.
+    [[nodiscard]] QRect paper() const;
+    [[nodiscard]] QRect printable() const;
+    [[nodiscard]] int dpiX() const;
+    [[nodiscard]] int dpiY() const;
 
     std::unique_ptr<PrintDevice> device_;
     QString missing_; // why there is no device
