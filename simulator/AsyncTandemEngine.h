@@ -12,6 +12,7 @@
 
 #include "platform/com/ComPtr.h"
 #include "simulator/EngineCore.h"
+#include "simulator/EngineModuleLock.h"
 #include "simulator/EngineObjectBase.h"
 #include "simulator/LinkConfiguration.h"
 #include "simulator/WorkQueue.h"
@@ -90,7 +91,9 @@ private:
     com::ComPtr<ITandemCallback> callback_;
     std::atomic<std::uint64_t> sequence_{0};
     std::atomic<std::uint64_t> cancelledUpTo_{0};
-    WorkQueue queue_; // last: stops and joins the worker before the rest goes
+    // Last: stops and joins the worker before the rest goes. The worker holds
+    // the module for its whole life.
+    WorkQueue queue_{&engineModuleLock()};
 };
 
 } // namespace velox::simulator

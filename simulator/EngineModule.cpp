@@ -2,6 +2,7 @@
 // in-process COM server has them.
 
 #include "platform/com/ClassFactory.h"
+#include "platform/com/EntryGuard.h"
 #include "platform/com/ModulePath.h"
 #include "simulator/EngineClassFactory.h"
 #include "simulator/EngineModuleLock.h"
@@ -11,7 +12,7 @@ using namespace velox;
 
 extern "C" VELOX_COM_EXPORT com::HRESULT DllGetClassObject(com::REFCLSID clsid, com::REFIID riid,
                                                            void** object) {
-    return simulator::engineClassObject(clsid, riid, object);
+    return com::guardEntry([&] { return simulator::engineClassObject(clsid, riid, object); });
 }
 
 extern "C" VELOX_COM_EXPORT com::HRESULT DllCanUnloadNow() {
@@ -19,13 +20,15 @@ extern "C" VELOX_COM_EXPORT com::HRESULT DllCanUnloadNow() {
 }
 
 extern "C" VELOX_COM_EXPORT com::HRESULT DllRegisterServer() {
-    const QString path = com::modulePathOf(reinterpret_cast<const void*>(&DllRegisterServer));
-    if (path.isEmpty()) {
-        return com::SELFREG_E_CLASS;
-    }
-    return simulator::registerEngineClasses(path);
+    return com::guardEntry([] {
+        const QString path = com::modulePathOf(reinterpret_cast<const void*>(&DllRegisterServer));
+        if (path.isEmpty()) {
+            return com::SELFREG_E_CLASS;
+        }
+        return simulator::registerEngineClasses(path);
+    });
 }
 
 extern "C" VELOX_COM_EXPORT com::HRESULT DllUnregisterServer() {
-    return simulator::unregisterEngineClasses();
+    return com::guardEntry([] { return simulator::unregisterEngineClasses(); });
 }

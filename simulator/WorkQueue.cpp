@@ -2,8 +2,21 @@
 
 namespace velox::simulator {
 
-WorkQueue::WorkQueue() : shared_(std::make_shared<Shared>()) {
-    thread_ = std::thread([shared = shared_] { run(shared); });
+WorkQueue::WorkQueue(com::ServerLock* moduleLock) : shared_(std::make_shared<Shared>()) {
+    if (moduleLock != nullptr) {
+        moduleLock->lock();
+    }
+    thread_ = std::thread(&WorkQueue::work, shared_, moduleLock);
+}
+
+void WorkQueue::work(std::shared_ptr<Shared> shared, com::ServerLock* moduleLock) {
+    run(shared);
+    // The queue's state (the last reference may be this one) goes while the
+    // module is still held; letting go of the module is the worker's last act.
+    shared.reset();
+    if (moduleLock != nullptr) {
+        moduleLock->unlock();
+    }
 }
 
 WorkQueue::~WorkQueue() {
@@ -46,7 +59,14 @@ void WorkQueue::run(const std::shared_ptr<Shared>& shared) {
             job = std::move(shared->jobs.front());
             shared->jobs.pop_front();
         }
-        job();
+        // A job that fails ends alone: the worker goes on with the next one
+        // (no exception may leave the thread, which would end the program).
+        try {
+            job();
+        } catch (...) {
+            job = nullptr;
+            continue;
+        }
         // The job's captures go here, on the worker, possibly taking its
         // owner with them.
         job = nullptr;

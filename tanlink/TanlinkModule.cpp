@@ -2,6 +2,7 @@
 // functions it exports. Nothing else leaves the module.
 
 #include "platform/com/ClassFactoryImpl.h"
+#include "platform/com/EntryGuard.h"
 #include "platform/com/ModulePath.h"
 #include "tanlink/CTanlinkCtrl.h"
 #include "tanlink/CTanlinkCtrlS.h"
@@ -59,7 +60,7 @@ VELOX_COM_EXPORT HRESULT DllGetClassObject(REFCLSID clsid, REFIID riid, void** o
     if (factory == nullptr) {
         return CLASS_E_CLASSNOTAVAILABLE;
     }
-    return factory->QueryInterface(riid, object);
+    return guardEntry([&] { return factory->QueryInterface(riid, object); });
 }
 
 VELOX_COM_EXPORT HRESULT DllCanUnloadNow() {
@@ -67,11 +68,13 @@ VELOX_COM_EXPORT HRESULT DllCanUnloadNow() {
 }
 
 VELOX_COM_EXPORT HRESULT DllRegisterServer() {
-    return registerTanlink(modulePathOf(reinterpret_cast<const void*>(&DllRegisterServer)));
+    return guardEntry([] {
+        return registerTanlink(modulePathOf(reinterpret_cast<const void*>(&DllRegisterServer)));
+    });
 }
 
 VELOX_COM_EXPORT HRESULT DllUnregisterServer() {
-    return unregisterTanlink();
+    return guardEntry([] { return unregisterTanlink(); });
 }
 
 } // extern "C"

@@ -140,22 +140,30 @@ void findCatalogueCd(int cdCount) {
     }
 }
 
-void Main(const std::function<void()>& showMainWindow) {
-    systemDir = systemDirectory();
-
-    readSettings();
-    // A program folder that cannot be written (a read-only medium) keeps the
-    // values just read; start-up goes on.
-    velox::win::trapped(writeSettings);
-
-    loadTexts();
-
-    const int cdCount = countCdDrives();
+bool Main(const std::function<void()>& showMainWindow) {
+    // Nothing before the drive scan is expected to fail; when something does
+    // (a system folder that cannot be made, say) it is reported as the scan's
+    // unexpected failures are, and start-up ends.
+    int cdCount = 0;
+    const bool ready = velox::win::trappedReporting(
+        [&cdCount] {
+            systemDir = systemDirectory();
+            readSettings();
+            // A program folder that cannot be written (a read-only medium)
+            // keeps the values just read; start-up goes on.
+            velox::win::trapped(writeSettings);
+            loadTexts();
+            cdCount = countCdDrives();
+        },
+        showErrorBox);
+    if (!ready) {
+        return false;
+    }
     try {
         findCatalogueCd(cdCount);
     } catch (const RuntimeError& error) {
         showErrorBox(error);
-        return;
+        return false;
     }
 
     // With the CD found a failing step is passed over (the catalogue queries
@@ -167,10 +175,8 @@ void Main(const std::function<void()>& showMainWindow) {
         }
         return velox::win::trappedReporting(action, showErrorBox);
     };
-    if (step([] { velox::win::FileCopy(catalogueSourcePath(), catalogueCopyPath()); }) &&
-        step([] { prepareCatalogueCopy(catalogueCopyPath()); })) {
-        step(showMainWindow);
-    }
+    return step([] { velox::win::FileCopy(catalogueSourcePath(), catalogueCopyPath()); }) &&
+           step([] { prepareCatalogueCopy(catalogueCopyPath()); }) && step(showMainWindow);
 }
 
 } // namespace veloxcd

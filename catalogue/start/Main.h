@@ -8,9 +8,9 @@ namespace veloxcd {
 // The program's first code: finds the system folder, reads and rewrites the
 // settings, fills the interface texts, finds the catalogue CD (asking for it
 // when needed), makes the catalogue's working copy and shows the main window
-// through `showMainWindow`. Returns when the main window is up, or when
-// start-up ended without it (the program then ends).
-void Main(const std::function<void()>& showMainWindow);
+// through `showMainWindow`. Returns true when the main window is up, false
+// when start-up ended without it after reporting why (the program then ends).
+bool Main(const std::function<void()>& showMainWindow);
 
 // The catalogue as shipped and its working copy, as Windows paths.
 QString catalogueSourcePath();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/win/RuntimeError.h"
+
 #include <QRect>
 #include <QStringList>
 #include <memory>
@@ -28,11 +30,6 @@ enum ScaleMode : int {
     vbMillimeters = 6,
     vbCentimeters = 7,
 };
-
-namespace err {
-constexpr int InvalidPropertyValue = 380;
-constexpr int PrinterError = 482;
-} // namespace err
 
 // A printer as the printer object drives it: a paged paint device with a name
 // and a way to abandon the running job. Qt's printers are made in the print

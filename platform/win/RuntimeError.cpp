@@ -21,10 +21,14 @@ QString errorDescription(int number) {
     switch (number) {
     case err::InvalidProcedureCall:
         return QStringLiteral("Invalid procedure call or argument");
+    case err::OutOfMemory:
+        return QStringLiteral("Out of memory");
     case err::SubscriptOutOfRange:
         return QStringLiteral("Subscript out of range");
     case err::TypeMismatch:
         return QStringLiteral("Type mismatch");
+    case err::InternalError:
+        return QStringLiteral("Internal error");
     case err::BadFileNameOrNumber:
         return QStringLiteral("Bad file name or number");
     case err::FileNotFound:
@@ -49,8 +53,12 @@ QString errorDescription(int number) {
         return QStringLiteral("ActiveX component can't create object");
     case err::MethodNotSupported:
         return QStringLiteral("Object doesn't support this property or method");
+    case err::InvalidPropertyValue:
+        return QStringLiteral("Invalid property value");
     case err::InvalidPicture:
         return QStringLiteral("Invalid picture");
+    case err::PrinterError:
+        return QStringLiteral("Printer error");
     default:
         return QStringLiteral("Application-defined or object-defined error");
     }

@@ -8,8 +8,10 @@ namespace velox::win {
 // The numbered run-time errors the program's handlers tell apart.
 namespace err {
 constexpr int InvalidProcedureCall = 5;
+constexpr int OutOfMemory = 7;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int TypeMismatch = 13;
+constexpr int InternalError = 51;
 constexpr int BadFileNameOrNumber = 52;
 constexpr int FileNotFound = 53;
 constexpr int BadFileMode = 54;
@@ -20,9 +22,11 @@ constexpr int PathFileAccessError = 75;
 constexpr int PathNotFound = 76;
 constexpr int ObjectVariableNotSet = 91;
 constexpr int InvalidUseOfNull = 94;
+constexpr int InvalidPropertyValue = 380;
 constexpr int CannotCreateObject = 429;
 constexpr int MethodNotSupported = 438;
 constexpr int InvalidPicture = 481;
+constexpr int PrinterError = 482;
 } // namespace err
 
 // A run-time error: its number is what handlers look at; the description is

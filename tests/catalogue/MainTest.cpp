@@ -200,3 +200,21 @@ TEST_F(StartUp, ASettingsFileThatCannotBeWrittenDoesNotStopTheStart) {
     EXPECT_EQ(language, 1);
     EXPECT_EQ(machine, 4);
 }
+
+TEST_F(StartUp, APrefixThatCannotBeMadeIsReportedAndStartUpEndsWithoutAWindow) {
+    ScriptedMessageBoxes boxes;
+    // The prefix lies below a file: its system folder cannot be made.
+    const QString blocker = writeFile(programDir.path(), "a-file", "not a folder");
+    const QByteArray previous = qgetenv("VELOX_PREFIX");
+    qputenv("VELOX_PREFIX", (blocker + "/prefix").toLocal8Bit());
+    bool shown = false;
+    bool started = true;
+    EXPECT_NO_THROW(started = Main([&shown] { shown = true; }));
+    qputenv("VELOX_PREFIX", previous);
+    EXPECT_FALSE(started);
+    EXPECT_FALSE(shown);
+    ASSERT_EQ(boxes.shown().size(), 1U);
+    EXPECT_EQ(boxes.shown()[0].title, std::optional<QString>("Error"));
+    EXPECT_EQ(boxes.shown()[0].text, QString("76"));
+    EXPECT_EQ(boxes.shown()[0].buttons, vbOKOnly);
+}

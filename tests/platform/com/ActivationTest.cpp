@@ -6,11 +6,14 @@
 #include "platform/com/ComBstr.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/ConnectionPoints.h"
+#include "platform/com/EntryGuard.h"
 #include "platform/registry/Registry.h"
 #include "support/ScopedPrefix.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <new>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -427,4 +430,13 @@ TEST_F(Activation, EventsFireFromWorkerThreadsWhileSinksComeAndGo) {
     EXPECT_EQ(steady.events.size(), 600u);
     ASSERT_EQ(point->Unadvise(steadyCookie), S_OK);
     EXPECT_EQ(steady.refs, 1u);
+}
+
+TEST(EntryGuard, WhatAnExportedFunctionThrowsBecomesItsHresult) {
+    using velox::com::guardEntry;
+    EXPECT_EQ(guardEntry([]() -> HRESULT { throw ComError(CO_E_NOTINITIALIZED); }),
+              CO_E_NOTINITIALIZED);
+    EXPECT_EQ(guardEntry([]() -> HRESULT { throw std::bad_alloc(); }), E_OUTOFMEMORY);
+    EXPECT_EQ(guardEntry([]() -> HRESULT { throw std::runtime_error("registry"); }), E_UNEXPECTED);
+    EXPECT_EQ(guardEntry([] { return S_FALSE; }), S_FALSE);
 }
