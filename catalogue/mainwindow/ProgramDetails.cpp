@@ -67,6 +67,10 @@ void askForCdOnBadFileName(const RuntimeError& error) {
 } // namespace
 
 void VeloxCDMainFormFalcon::lstPrograms_Click() {
+    // The package is the last thing a click finds: a click that fails before
+    // it leaves nothing to install, never the previous program's package
+    // under this program's folder.
+    packageFile.clear();
     // A key without a record, or a catalogue that cannot be opened, shows
     // nothing new and ends the click quietly.
     std::optional<qint32> authorId;

@@ -2,6 +2,8 @@
 
 #include "platform/win/RuntimeError.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace velox::win {
@@ -14,11 +16,13 @@ ListBox::ListBox(const QString& name, int index, QWidget* parent)
     : QListWidget(parent), TwipsControl(this, name, index) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setMouseTracking(true);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int current) {
-        if (current >= 0) {
-            emit Click();
-        }
-    });
+}
+
+void ListBox::setListIndex(int row) {
+    setCurrentRow(row);
+    if (row >= 0 && currentRow() == row) {
+        emit Click();
+    }
 }
 
 void ListBox::AddItem(const QString& text) {
@@ -53,6 +57,33 @@ QListWidgetItem* ListBox::row(int index) const {
     return found;
 }
 
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    QListWidget::mousePressEvent(event);
+    // Every click on a row counts, the one on the row already selected too.
+    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()) != nullptr &&
+        currentRow() >= 0) {
+        emit Click();
+    }
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() >= 0 && currentRow() != before) {
+        emit Click();
+    }
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    // The item view makes the first row current when focus arrives; a list
+    // box selects nothing until the user picks a row.
+    const bool hadCurrent = currentIndex().isValid();
+    QListWidget::focusInEvent(event);
+    if (!hadCurrent && currentIndex().isValid() && selectedItems().isEmpty()) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+}
+
 void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && currentRow() >= 0) {
@@ -61,7 +92,12 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent* event) {
+    const int before = currentRow();
     QListWidget::mouseMoveEvent(event);
+    // Dragging with the button down moves the selection from row to row.
+    if ((event->buttons() & Qt::LeftButton) != 0 && currentRow() >= 0 && currentRow() != before) {
+        emit Click();
+    }
     emit MouseMove();
 }
 

@@ -18,9 +18,9 @@ public:
     [[nodiscard]] int NewIndex() const { return newIndex_; }
     void Clear();
     [[nodiscard]] int ListCount() const { return count(); }
-    // The selected row, or -1.
+    // The selected row, or -1. Setting a row clicks it, as a user would.
     [[nodiscard]] int ListIndex() const { return currentRow(); }
-    void setListIndex(int row) { setCurrentRow(row); }
+    void setListIndex(int row);
     [[nodiscard]] QString List(int row) const;
 
     // Raises 381 (invalid property array index) for a row that does not exist.
@@ -28,12 +28,16 @@ public:
     void setItemData(int row, qint32 value);
 
 signals:
-    // The selected row changed, by mouse or keyboard.
+    // A row was clicked (the selected one too), or the keyboard moved the
+    // selection, or the program set ListIndex. Focus alone selects nothing.
     void Click();
     void DblClick();
     void MouseMove();
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 

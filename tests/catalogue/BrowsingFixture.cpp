@@ -97,6 +97,14 @@ void BrowsingFixture::pick(int row) {
     window->lstPrograms->setListIndex(row);
 }
 
+void BrowsingFixture::clickRow(int row) {
+    win::ListBox* list = window->lstPrograms;
+    list->show();
+    const QRect place = list->visualItemRect(list->item(row));
+    ASSERT_FALSE(place.isEmpty());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+}
+
 void BrowsingFixture::search(const QString& text) {
     window->txtSearch->setText(text);
     QTest::keyClick(window->txtSearch, Qt::Key_Return);

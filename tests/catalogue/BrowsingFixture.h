@@ -41,6 +41,8 @@ protected:
     [[nodiscard]] std::vector<std::pair<QString, qint32>> rows() const;
     // Picks a row of the program list as the user does.
     void pick(int row);
+    // Clicks a row of the program list with the mouse.
+    void clickRow(int row);
     // Types into the search box and presses Enter.
     void search(const QString& text);
 };

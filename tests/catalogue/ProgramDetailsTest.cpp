@@ -11,10 +11,15 @@
 #include "platform/win/ListBox.h"
 #include "platform/win/MultiLineTextBox.h"
 #include "platform/win/RuntimeError.h"
+#include "platform/win/Shell.h"
 #include "platform/win/TextBox.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
+#include <QTest>
+#include <QToolTip>
 
 namespace velox::test {
 namespace {
@@ -398,6 +403,100 @@ TEST_F(ProgramDetailsTest, MissingAuthorRowEndsTheClickAfterTheProgramsPart) {
     EXPECT_FALSE(window->detframe->Visible());
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_FALSE(veloxcd::catalogueRs);
+}
+
+// Two programs of category 1, each with its folder, package and author.
+class RowClicks : public ProgramDetailsTest {
+protected:
+    void SetUp() override {
+        ProgramDetailsTest::SetUp();
+        CatalogueRow beta = withFolder(8, QStringLiteral("Beta"));
+        beta[QStringLiteral("AuthorID")] = qint64{2};
+        writeCatalogue({withFolder(7, QStringLiteral("Alpha")), beta},
+                       {plainAuthor(), author(2, QStringLiteral("Works"), QStringLiteral("Bo"),
+                                              QStringLiteral("Ek"))});
+        writeCdFile(QStringLiteral("Programs/7/ALPHA.KIT"), QByteArray(2048, 'a'));
+        writeCdFile(QStringLiteral("Programs/8/BETA.KIT"), QByteArray(1024, 'b'));
+        load();
+        listCategory(0);
+        boxes.clear();
+    }
+};
+
+TEST_F(RowClicks, AClickOnTheSelectedRowShowsItAgainOnceTheCdIsBack) {
+    clickRow(0);
+    removeCd();
+    clickRow(1); // the CD is out: asked for, Alpha's author still shown
+    ASSERT_EQ(boxes.shown().size(), 1U);
+    EXPECT_EQ(window->Author->Caption(), QStringLiteral("Maker - Ann Lee"));
+
+    insertCd();
+    clickRow(1);
+    EXPECT_EQ(boxes.shown().size(), 1U);
+    EXPECT_EQ(window->Author->Caption(), QStringLiteral("Works - Bo Ek"));
+    EXPECT_EQ(window->Groesze->Caption(), QStringLiteral("1 kB"));
+    EXPECT_EQ(veloxcd::packageFile, QStringLiteral("BETA.KIT"));
+}
+
+TEST_F(RowClicks, FocusAloneOpensNoProgramTheArrowKeysDo) {
+    QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(window->lstPrograms, &tabbedIn);
+    EXPECT_EQ(window->lstPrograms->ListIndex(), -1);
+    EXPECT_EQ(window->Programmname->Caption(), QString());
+    EXPECT_FALSE(window->detframe->Visible());
+
+    QTest::keyClick(window->lstPrograms, Qt::Key_Down);
+    EXPECT_EQ(window->lstPrograms->ListIndex(), 0);
+    EXPECT_EQ(window->Programmname->Caption(), QStringLiteral("Alpha ."));
+    QTest::keyClick(window->lstPrograms, Qt::Key_Down);
+    EXPECT_EQ(window->Programmname->Caption(), QStringLiteral("Beta ."));
+    EXPECT_TRUE(window->detframe->Visible());
+}
+
+TEST_F(RowClicks, AClickThatFailsLeavesNothingToInstall) {
+    win::RecordingProcesses processes;
+    writeFile(programDir.path(), QStringLiteral("korainst.exe"), "the installer");
+    pick(0);
+    ASSERT_EQ(veloxcd::packageFile, QStringLiteral("ALPHA.KIT"));
+    removeCd();
+    pick(1);
+    insertCd();
+
+    window->BtnCopy_Click();
+    window->lstPrograms_DblClick();
+    EXPECT_TRUE(processes.started().empty());
+    EXPECT_TRUE(veloxcd::packageFile.isEmpty());
+    EXPECT_EQ(boxes.shown().size(), 1U); // the insert-CD message, nothing else
+
+    // A good click afterwards installs that program.
+    pick(1);
+    window->BtnCopy_Click();
+    ASSERT_EQ(processes.started().size(), 1U);
+    EXPECT_TRUE(processes.started()[0].command.arguments.join(' ').contains(
+        QStringLiteral("\\Programs\\8\\BETA.KIT")));
+}
+
+TEST_F(ProgramDetailsTest, CatalogueTextsShowAsTheyAreWrittenNeverAsMarkup) {
+    const QString name = QStringLiteral("<img src=\"/etc/passwd\"><b>x</b>");
+    CatalogueRow row = withFolder(7, name);
+    row[QStringLiteral("BeschreibungEnglisch")] = QStringLiteral("<i>plain</i>");
+    writeCatalogue({row}, {author(1, QStringLiteral("<b>Firm</b>"), QStringLiteral("A"),
+                                  QStringLiteral("B"))});
+    showFirst();
+
+    EXPECT_EQ(window->lstPrograms->List(0), name);
+    EXPECT_EQ(window->Programmname->textFormat(), Qt::PlainText);
+    EXPECT_EQ(window->Author->textFormat(), Qt::PlainText);
+    EXPECT_EQ(window->description->Text(), QStringLiteral("<i>plain</i>"));
+
+    // The tool tip shows the name's characters, escaped, not what they mark up.
+    window->show();
+    QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1),
+                     window->Programmname->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(window->Programmname, &hover);
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("&lt;img src=")));
+    EXPECT_FALSE(QToolTip::text().contains(QStringLiteral("<img")));
+    QToolTip::hideText();
 }
 
 } // namespace

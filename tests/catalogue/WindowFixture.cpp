@@ -82,6 +82,10 @@ void WindowFixture::removeCd() const {
     prefix.writeDrives("D: cdrom " + cd.path() + "/not-in-the-drive\n");
 }
 
+void WindowFixture::insertCd() const {
+    prefix.writeDrives("D: cdrom " + cd.path() + "\n");
+}
+
 QString WindowFixture::settingsFile() const {
     QFile file(programDir.filePath(QStringLiteral("setting.txt")));
     if (!file.open(QIODevice::ReadOnly)) {

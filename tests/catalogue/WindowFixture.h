@@ -32,6 +32,7 @@ protected:
     void create(double twipsPerPixel = 15);
 
     void removeCd() const;
+    void insertCd() const;
     [[nodiscard]] QString settingsFile() const;
     // The name of the picture in a control.
     [[nodiscard]] QString shownPicture(const velox::win::ImageBox* image) const;
