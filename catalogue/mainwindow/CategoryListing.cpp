@@ -64,9 +64,7 @@ void VeloxCDMainFormFalcon::showAlarmSounds() {
         waveList->setPattern(QStringLiteral("*.WAV"));
         waveList->setVisible(true);
         frmWaves->setVisible(true);
-        if (Tandem) {
-            Tandem->call(QStringLiteral("Init"));
-        }
+        initLink();
         GaugeValue->setWidth(0);
         setWaveCaptions();
     });

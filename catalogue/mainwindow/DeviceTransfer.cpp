@@ -57,10 +57,12 @@ QString handheldSoundPath(const QString& listEntry) {
 }
 
 // A length in kB cut (never raised) to one decimal, in the shortest form with
-// the locale's decimal separator: 12800 bytes give "12.5 kB", 1024 give "1 kB".
+// the locale's decimal separator and no digit grouping: 12800 bytes give
+// "12.5 kB", 1024 give "1 kB", a mebibyte "1024 kB".
 QString kilobytesText(qint64 bytes) {
     const qint64 tenths = bytes * 10 / 1024;
-    const QLocale locale;
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     QString number = locale.toString(tenths / 10);
     if (tenths % 10 != 0) {
         number += locale.decimalPoint() + QString::number(tenths % 10);
@@ -158,28 +160,76 @@ void VeloxCDMainFormFalcon::copyAlarmSound() {
         return;
     }
     BtnCopy->setEnabled(false);
-    const bool done = velox::win::trappedReporting(
-        [this] {
+    bool started = false;
+    velox::win::trappedReporting(
+        [&] {
             const QString entry = waveList->FileName();
             const QString source = handheldSoundPath(entry);
             waveWorkPath = velox::win::appPath() + QStringLiteral("\\temp.wve");
             velox::win::FileCopy(source, waveWorkPath);
             setWave(waveWorkPath);
             alarmTarget_ = alarmFolder + entry.left(std::max<qsizetype>(0, entry.size() - 4));
-            Tandem->call(QStringLiteral("Connect"), {connectTimeoutMs});
-            Tandem->call(QStringLiteral("CreateDirectory"),
-                         {handheldMachine, QString(alarmFolder)});
-            Tandem->call(QStringLiteral("GetFileInfo"), {handheldMachine, alarmTarget_});
+            started = startLinkChain();
         },
         [](const RuntimeError& error) {
             if (error.number() == err::DiskNotReady) {
                 showInsertCd();
             }
         });
-    // A copy that could not start gives the button back.
-    if (!done) {
+    // A copy that could not start gives the button back at once.
+    if (!started) {
         BtnCopy->setEnabled(true);
     }
+}
+
+// Asks the handheld to connect and whether the sound is there already; the
+// answers come as events. False when the link refused a call, so that no
+// answer will come.
+bool VeloxCDMainFormFalcon::startLinkChain() {
+    if (!linkAvailable()) {
+        return false;
+    }
+    if (!Tandem->call(QStringLiteral("Connect"), {connectTimeoutMs}).succeeded()) {
+        return false;
+    }
+    Tandem->call(QStringLiteral("CreateDirectory"), {handheldMachine, QString(alarmFolder)});
+    if (!Tandem->call(QStringLiteral("GetFileInfo"), {handheldMachine, alarmTarget_})) {
+        Tandem->call(QStringLiteral("Disconnect"));
+        return false;
+    }
+    ++linkChainsRunning_;
+    return true;
+}
+
+// Whether the link control and its engine exist. When one of them is missing
+// the user is told which, once in the program's run.
+bool VeloxCDMainFormFalcon::linkAvailable() {
+    QString missing;
+    if (!Tandem || !Tandem->created()) {
+        missing = strLinkControlMissing;
+    } else if (linkInitCode_ && *linkInitCode_ < 0) {
+        // Init answers with the failed creation of the engine (a negative
+        // HRESULT), or with the engine's own code.
+        missing = strLinkEngineMissing;
+    }
+    if (missing.isEmpty()) {
+        return true;
+    }
+    if (!linkMissingTold_) {
+        linkMissingTold_ = true;
+        velox::win::MsgBox(missing, velox::win::vbOKOnly);
+    }
+    return false;
+}
+
+// Starts the link control's engine, unless a copy still runs on the one it
+// has: a new engine would drop that copy's answers.
+void VeloxCDMainFormFalcon::initLink() {
+    if (!Tandem || linkChainsRunning_ > 0) {
+        return;
+    }
+    const LinkCallResult result = Tandem->call(QStringLiteral("Init"));
+    linkInitCode_ = result ? std::optional<qint32>(result.code) : std::nullopt;
 }
 
 void VeloxCDMainFormFalcon::Tandem_OnConnect(qint32 error) {
@@ -200,8 +250,14 @@ void VeloxCDMainFormFalcon::Tandem_OnGetFileInfo(qint32 error) {
         GaugeValue->setWidth(0);
         GaugeValue->setCaption(QString());
         gaugeMain->setVisible(true);
-        Tandem->call(QStringLiteral("CopyFile"),
-                     {pcMachine, waveWorkPath, handheldMachine, alarmTarget_, copyFlags});
+        copy = Tandem
+                   ->call(QStringLiteral("CopyFile"),
+                          {pcMachine, waveWorkPath, handheldMachine, alarmTarget_, copyFlags})
+                   .succeeded();
+    }
+    // Without a copy under way no further answer belongs to this chain.
+    if (!copy) {
+        linkChainEnded();
     }
     endLinkChain();
 }
@@ -219,6 +275,7 @@ void VeloxCDMainFormFalcon::Tandem_OnCopyFile(qint32 error) {
         Close_Recorder prompt;
         velox::win::showModal(prompt);
     }
+    linkChainEnded();
     endLinkChain();
 }
 
@@ -227,6 +284,10 @@ void VeloxCDMainFormFalcon::Tandem_OnDisconnect(qint32 /*error*/) {}
 void VeloxCDMainFormFalcon::endLinkChain() {
     Tandem->call(QStringLiteral("Disconnect"));
     BtnCopy->setEnabled(true);
+}
+
+void VeloxCDMainFormFalcon::linkChainEnded() {
+    linkChainsRunning_ = std::max(0, linkChainsRunning_ - 1);
 }
 
 } // namespace veloxcd

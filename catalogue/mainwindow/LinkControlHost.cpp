@@ -102,15 +102,15 @@ void LinkControlHost::stopEvents() {
     }
 }
 
-bool LinkControlHost::call(const QString& name, const QVariantList& args) {
+LinkCallResult LinkControlHost::call(const QString& name, const QVariantList& args) {
     if (!control_->dispatch) {
-        return false;
+        return {};
     }
     std::u16string member = name.toStdU16String();
     LPOLESTR names[] = {member.data()};
     DISPID id = DISPID_UNKNOWN;
     if (FAILED(control_->dispatch->GetIDsOfNames(GUID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) {
-        return false;
+        return {};
     }
     // The arguments travel last first.
     std::vector<VARIANT> reversed(static_cast<std::size_t>(args.size()));
@@ -125,12 +125,16 @@ bool LinkControlHost::call(const QString& name, const QVariantList& args) {
     const HRESULT hr =
         control_->dispatch->Invoke(id, GUID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
                                    &result, &exception, &argumentError);
+    LinkCallResult outcome{SUCCEEDED(hr), 0};
+    if (outcome.reached && (result.vt == VT_I4 || result.vt == VT_I2)) {
+        outcome.code = result.vt == VT_I4 ? static_cast<qint32>(result.lVal) : result.iVal;
+    }
     VariantClear(&result);
     for (VARIANT& each : reversed) {
         VariantClear(&each);
     }
     clearExcepInfo(&exception);
-    return SUCCEEDED(hr);
+    return outcome;
 }
 
 } // namespace veloxcd

@@ -13,6 +13,17 @@ struct IDispatch;
 
 namespace veloxcd {
 
+// What a call of the link control gave: whether it reached the control, and
+// the number it returned (0 for a method that returns an object or nothing).
+struct LinkCallResult {
+    bool reached = false;
+    qint32 code = 0;
+
+    // Reached, and the control answered 0.
+    [[nodiscard]] bool succeeded() const { return reached && code == 0; }
+    explicit operator bool() const { return reached; }
+};
+
 // The window's device-link control `Tandem`: created by class id through the
 // COM runtime with the window and released with it, and called by name (late
 // binding). It has no picture at run time but keeps its place on the form like
@@ -31,9 +42,9 @@ public:
     [[nodiscard]] bool created() const;
 
     // Calls a method of the control by name, with the arguments in their
-    // written order (whole numbers, texts, booleans); its result is dropped.
-    // False when there is no control or the call failed.
-    bool call(const QString& name, const QVariantList& args = {});
+    // written order (whole numbers, texts, booleans). Not reached when there
+    // is no control or the call itself failed.
+    LinkCallResult call(const QString& name, const QVariantList& args = {});
 
     // The control's dispatch interface (borrowed), or null.
     [[nodiscard]] velox::com::IDispatch* dispatch() const;

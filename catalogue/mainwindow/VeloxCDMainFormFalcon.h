@@ -203,9 +203,20 @@ private:
     void centreOnScreen();
     void installProgram();
     void copyAlarmSound();
+    bool startLinkChain();
+    bool linkAvailable();
+    void initLink();
     void endLinkChain();
+    void linkChainEnded();
 
     QString alarmTarget_; // the handheld file of the sound being copied
+    // Copies whose link answers are still to come: while one runs, opening
+    // the alarm screen keeps the engine it runs on.
+    int linkChainsRunning_ = 0;
+    // What the last Init of the link control answered, if it was called.
+    std::optional<qint32> linkInitCode_;
+    // A missing link control or engine is told once per run.
+    bool linkMissingTold_ = false;
 
     template <class Control>
     Control* add(Control*& member, const char* name, int index, QWidget* container,

@@ -29,6 +29,10 @@ void loadEnglish() {
     strInsertCd = QStringLiteral("Please insert VELOX CD in your drive ");
     strInsertCdAny = QStringLiteral("Please insert VELOX CD in any of your CD-ROM drives !");
     strInstallerMissing = QStringLiteral("The installer cannot be started: ");
+    strLinkControlMissing = QStringLiteral(
+        "The link control TANLINK.OCX is not installed: sounds cannot be copied to the Velox.");
+    strLinkEngineMissing = QStringLiteral("The Tandem connectivity engine is not installed: "
+                                          "sounds cannot be copied to the Velox.");
 }
 
 void loadGerman() {
@@ -56,6 +60,11 @@ void loadGerman() {
     strInsertCdAny =
         QStringLiteral("Bitte legen Sie die VELOX CD in eines Ihrer CD-ROM Laufwerke !");
     strInstallerMissing = QStringLiteral("Das Installationsprogramm kann nicht gestartet werden: ");
+    strLinkControlMissing =
+        QStringLiteral("Das Verbindungssteuerelement TANLINK.OCX ist nicht installiert: "
+                       "Töne können nicht auf den Velox kopiert werden.");
+    strLinkEngineMissing = QStringLiteral("Die Tandem-Verbindungssoftware ist nicht installiert: "
+                                          "Töne können nicht auf den Velox kopiert werden.");
 }
 
 void loadMachineNames() {
@@ -79,13 +88,29 @@ void loadTexts() {
 }
 
 void clearTexts() {
-    for (QString* text : {&strInfoHint,      &strCopyHint,     &strMachineHint,
-                          &strLanguageHint,  &strSearchHint,   &strAlarmPanel,
-                          &strVolumeTitle,   &strRepeatTitle,  &strCloseRecorderTitle,
-                          &strOverwrite,     &strConnectTitle, &strDescriptionLabel,
-                          &strLanguageLabel, &strSizeLabel,    &strCopyDone,
-                          &strInsertCd,      &strInsertCdAny,  &strInstallerMissing,
-                          &nameFalcon,       &nameMerlin,      &nameWren,
+    for (QString* text : {&strInfoHint,
+                          &strCopyHint,
+                          &strMachineHint,
+                          &strLanguageHint,
+                          &strSearchHint,
+                          &strAlarmPanel,
+                          &strVolumeTitle,
+                          &strRepeatTitle,
+                          &strCloseRecorderTitle,
+                          &strOverwrite,
+                          &strConnectTitle,
+                          &strDescriptionLabel,
+                          &strLanguageLabel,
+                          &strSizeLabel,
+                          &strCopyDone,
+                          &strInsertCd,
+                          &strInsertCdAny,
+                          &strInstallerMissing,
+                          &strLinkControlMissing,
+                          &strLinkEngineMissing,
+                          &nameFalcon,
+                          &nameMerlin,
+                          &nameWren,
                           &nameOsprey}) {
         text->clear();
     }

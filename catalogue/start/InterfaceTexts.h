@@ -29,6 +29,8 @@ inline QString strCopyDone;
 inline QString strInsertCd;
 inline QString strInsertCdAny;
 inline QString strInstallerMissing; // followed by the installer's path
+inline QString strLinkControlMissing;
+inline QString strLinkEngineMissing;
 inline QString nameFalcon;
 inline QString nameMerlin;
 inline QString nameWren;

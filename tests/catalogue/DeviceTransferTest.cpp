@@ -88,13 +88,20 @@ TEST_F(DeviceTransfer, TheSizeOfTheHandheldSoundIsCutToOneDecimal) {
     EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST_F(DeviceTransfer, TheSizeUsesTheLocaleSeparator) {
+TEST_F(DeviceTransfer, TheSizeUsesTheLocaleSeparatorAndNeverGroupsDigits) {
     RecordingSounds sounds;
     QLocale::setDefault(QLocale(QLocale::German));
     alarmScreenWith("Chime", 12800);
     select("Chime.WAV");
     window->waveList_Click();
     EXPECT_EQ(window->lblFileInfo->Caption(), QString("12,5 kB"));
+
+    // A locale that groups thousands still shows the bare digits.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    alarmScreenWith("Chime", 1024 * 1024 + 512);
+    select("Chime.WAV");
+    window->waveList_Click();
+    EXPECT_EQ(window->lblFileInfo->Caption(), QString("1024.5 kB"));
 }
 
 TEST_F(DeviceTransfer, AMissingHandheldSoundAsksForTheCd) {
@@ -152,8 +159,11 @@ TEST_F(DeviceTransfer, CopyPreparesTheWorkingCopyWithTheChosenValues) {
     ASSERT_EQ(copy.size(), 100);
     EXPECT_EQ(copy.mid(60, 4), QByteArray("\x0a\x00\x05\x00", 4));
     EXPECT_EQ(window->waveWorkPath, programDir.path() + "\\temp.wve");
-    // The handheld's answer has not come: the button waits for it.
-    EXPECT_FALSE(window->BtnCopy->isEnabled());
+    // No link control is installed here: nothing would ever answer, so the
+    // button comes back at once and the user learns what is missing.
+    EXPECT_TRUE(window->BtnCopy->isEnabled());
+    ASSERT_EQ(boxes.shown().size(), 1U);
+    EXPECT_EQ(boxes.shown()[0].text, veloxcd::strLinkControlMissing);
 }
 
 TEST_F(DeviceTransfer, ACopyThatCannotStartAsksForTheCdAndGivesTheButtonBack) {

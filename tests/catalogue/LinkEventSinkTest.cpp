@@ -7,6 +7,7 @@
 #include "platform/com/ConnectionPointContainerImpl.h"
 #include "platform/com/Guid.h"
 #include "platform/com/Variant.h"
+#include "support/WaitFor.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -104,7 +105,7 @@ TEST(LinkEventSink, WorkerEventsRunOnTheWindowThreadInOrderAndCancelComesBack) {
         results.push_back(fire(*sink.get(), LinkEventSink::OnDisconnectId, {i4(0)}));
         workerDone = true;
     });
-    QTRY_VERIFY_WITH_TIMEOUT(workerDone.load(), 10000);
+    ASSERT_TRUE(velox::test::waitFor([&] { return workerDone.load(); }, 10000));
     worker.join();
 
     EXPECT_EQ(results, std::vector<HRESULT>(6, S_OK));
@@ -223,7 +224,7 @@ TEST(LinkEventSink, AdvisesOnTheControlsEventsAndUnadvisesWhenDetached) {
         source.events.fire(LinkEventSink::OnCopyProgressId, progress, 2);
         done = true;
     });
-    QTRY_VERIFY_WITH_TIMEOUT(done.load(), 10000);
+    ASSERT_TRUE(velox::test::waitFor([&] { return done.load(); }, 10000));
     worker.join();
     EXPECT_EQ(seen.names(), std::vector<QString>({"connect 2250", "progress 100 0"}));
 

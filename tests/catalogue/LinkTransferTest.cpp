@@ -6,14 +6,18 @@
 #include "WindowFixture.h"
 #include "catalogue/mainwindow/LinkControlHost.h"
 #include "catalogue/mainwindow/LinkEventSink.h"
+#include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
+#include "platform/com/Activation.h"
 #include "platform/win/FileListBox.h"
 #include "platform/win/Frame.h"
 #include "platform/win/HScrollBar.h"
 #include "platform/win/ImageBox.h"
 #include "platform/win/Label.h"
+#include "platform/win/Shell.h"
 #include "platform/win/Sound.h"
 #include "simulator/HandheldSetup.h"
+#include "support/WaitFor.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,9 +89,11 @@ protected:
             // leaves the handheld's folder alone.
             const qsizetype disconnects = events.filter(QStringLiteral("disconnect")).size();
             if (window->Tandem->call(QStringLiteral("Disconnect"))) {
-                QTRY_VERIFY_WITH_TIMEOUT(events.filter(QStringLiteral("disconnect")).size() >
-                                             disconnects,
-                                         eventTimeoutMs);
+                ASSERT_TRUE(velox::test::waitFor(
+                    [&] {
+                        return events.filter(QStringLiteral("disconnect")).size() > disconnects;
+                    },
+                    eventTimeoutMs));
             }
             observer->detach();
         }
@@ -135,8 +141,9 @@ protected:
         const qsizetype disconnects = events.filter(QStringLiteral("disconnect")).size();
         window->BtnCopy_Click();
         EXPECT_FALSE(window->BtnCopy->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(events.filter(QStringLiteral("disconnect")).size() > disconnects,
-                                 eventTimeoutMs);
+        ASSERT_TRUE(velox::test::waitFor(
+            [&] { return events.filter(QStringLiteral("disconnect")).size() > disconnects; },
+            eventTimeoutMs));
     }
 
     [[nodiscard]] QString handheldFolder(const QString& relative) const {
@@ -203,8 +210,9 @@ TEST_F(LinkTransfer, AnExistingSoundIsOnlyReplacedWhenTheUserSaysYes) {
     window->scrRepeat->setValue(3);
     window->scrVolume->setValue(0);
     copyAndWait();
-    QTRY_COMPARE_WITH_TIMEOUT(events.filter(QStringLiteral("copy")), QStringList{"copy 0"},
-                              eventTimeoutMs);
+    ASSERT_TRUE(velox::test::waitFor(
+        [&] { return events.filter(QStringLiteral("copy")) == QStringList{"copy 0"}; },
+        eventTimeoutMs));
     EXPECT_EQ(boxes.shown().size(), 2U);
     QByteArray expected = sound;
     expected.replace(60, 4, QByteArray("\x03\x00\x01\x00", 4));
@@ -217,7 +225,8 @@ TEST_F(LinkTransfer, AHandheldThatIsNotConnectedBringsUpTheConnectPrompt) {
     ASSERT_TRUE(velox::simulator::setHandheldConnected(false));
     alarmScreenWith("Chime.WAV", handheldSound(200));
     window->BtnCopy_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(events.filter(QStringLiteral("info")).size() == 1, eventTimeoutMs);
+    ASSERT_TRUE(velox::test::waitFor(
+        [&] { return events.filter(QStringLiteral("info")).size() == 1; }, eventTimeoutMs));
     EXPECT_EQ(formsShown(), std::vector<QString>{"Connect_Velox"});
     EXPECT_TRUE(events.filter(QStringLiteral("copy")).isEmpty());
     EXPECT_TRUE(alarms().isEmpty());
@@ -232,8 +241,9 @@ TEST_F(LinkTransfer, ASoundHeldOpenOnTheHandheldBringsUpTheRecorderPromptAndStay
     alarmScreenWith("Chime.WAV", handheldSound(800));
     boxes.answerNext(vbYes);
     window->BtnCopy_Click();
-    QTRY_COMPARE_WITH_TIMEOUT(events.filter(QStringLiteral("copy")), QStringList{"copy 33"},
-                              eventTimeoutMs);
+    ASSERT_TRUE(velox::test::waitFor(
+        [&] { return events.filter(QStringLiteral("copy")) == QStringList{"copy 33"}; },
+        eventTimeoutMs));
     EXPECT_EQ(formsShown(), std::vector<QString>{"Close_Recorder"});
     EXPECT_EQ(readFile(handheldFolder("C/System/Alarms/Chime")), old);
     EXPECT_TRUE(window->BtnCopy->isEnabled());
@@ -257,14 +267,175 @@ TEST_F(LinkTransfer, TheInstallerGetsThePackagesFullCdPathAndOnlyFromTheProgramS
 
     window->frmWaves->setVisible(false);
     window->lstPrograms_DblClick();
-    QTRY_COMPARE_WITH_TIMEOUT(readFile(handheldFolder("C/Install/tool.KIT")), package,
-                              eventTimeoutMs);
-    QTRY_VERIFY_WITH_TIMEOUT(readFile(installLog).contains("installed"), eventTimeoutMs);
+    ASSERT_TRUE(velox::test::waitFor(
+        [&] { return readFile(handheldFolder("C/Install/tool.KIT")) == package; }, eventTimeoutMs));
+    ASSERT_TRUE(velox::test::waitFor([&] { return readFile(installLog).contains("installed"); },
+                                     eventTimeoutMs));
     // One run of the installer, with the package's path on the CD.
     const QList<QByteArray> runs = readFile(installLog).trimmed().split('\n');
     ASSERT_EQ(runs.size(), 1);
     EXPECT_TRUE(runs[0].contains("korainst.exe D:\\Programs\\Tools\\tool.KIT -> installed"))
         << runs[0].toStdString();
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+// Opening the alarm screen while a copy runs keeps the engine the copy runs
+// on: the copy's answers still come and the key comes back.
+TEST_F(LinkTransfer, ReopeningTheAlarmScreenWhileConnectingKeepsTheCopy) {
+    ASSERT_TRUE(velox::simulator::setHandheldConnected(false));
+    alarmScreenWith("Chime.WAV", handheldSound(300));
+    window->BtnCopy_Click();
+    EXPECT_FALSE(window->BtnCopy->isEnabled());
+    window->Kategorie_Click(7); // within the connect time-out
+
+    ASSERT_TRUE(velox::simulator::setHandheldConnected(true));
+    ASSERT_TRUE(velox::test::waitFor(
+        [&] { return events.filter(QStringLiteral("copy")) == QStringList{"copy 0"}; },
+        eventTimeoutMs));
+    EXPECT_EQ(alarms(), QStringList{"Chime"});
+    EXPECT_TRUE(window->BtnCopy->isEnabled());
+    EXPECT_TRUE(formsShown().empty());
+}
+
+TEST_F(LinkTransfer, ReopeningTheAlarmScreenDuringTheCopyKeepsItAndTheNextInitStartsAfresh) {
+    alarmScreenWith("Chime.WAV", handheldSound(200000));
+    bool reopened = false;
+    observer->detach();
+    veloxcd::LinkEventHandlers handlers = recordingHandlers();
+    handlers.onCopyProgress = [this, &reopened](qint16 percent, bool&) {
+        events << QStringLiteral("progress %1").arg(percent);
+        if (!reopened) {
+            reopened = true;
+            window->Kategorie_Click(7); // the copy is under way
+        }
+    };
+    observer = veloxcd::LinkEventSink::create(std::move(handlers));
+    ASSERT_TRUE(observer->advise(window->Tandem->dispatch()));
+
+    copyAndWait();
+    ASSERT_TRUE(velox::test::waitFor(
+        [&] { return events.filter(QStringLiteral("copy")) == QStringList{"copy 0"}; },
+        eventTimeoutMs));
+    EXPECT_TRUE(reopened);
+    EXPECT_EQ(window->GaugeValue->Caption(), QString("Copy process successful"));
+
+    // With the copy ended the screen starts a new engine, which copies too.
+    window->Kategorie_Click(7);
+    alarmScreenWith("Chime.WAV", handheldSound(100));
+    boxes.answerNext(vbYes);
+    copyAndWait();
+    ASSERT_TRUE(velox::test::waitFor(
+        [&] { return events.filter(QStringLiteral("copy")).size() == 2; }, eventTimeoutMs));
+    EXPECT_EQ(events.filter(QStringLiteral("copy")).last(), QString("copy 0"));
+    EXPECT_EQ(readFile(handheldFolder("C/System/Alarms/Chime")).size(), 100);
+}
+
+// An engine let go during its copy ends on its worker thread, which then runs
+// on for a moment: freeing unused modules meanwhile must leave its module.
+TEST_F(LinkTransfer, FreeingUnusedModulesDuringACopyLeavesTheEngineLoaded) {
+    alarmScreenWith("Chime.WAV", handheldSound(400000));
+    bool dropped = false;
+    observer->detach();
+    veloxcd::LinkEventHandlers handlers = recordingHandlers();
+    handlers.onCopyProgress = [this, &dropped](qint16 percent, bool&) {
+        events << QStringLiteral("progress %1").arg(percent);
+        if (!dropped) {
+            dropped = true;
+            // A new engine: the running copy keeps the old one to its end.
+            window->Tandem->call(QStringLiteral("Init"));
+        }
+        velox::com::CoFreeUnusedLibraries();
+    };
+    observer = veloxcd::LinkEventSink::create(std::move(handlers));
+    ASSERT_TRUE(observer->advise(window->Tandem->dispatch()));
+
+    window->BtnCopy_Click();
+    ASSERT_TRUE(velox::test::waitFor([&] { return dropped; }, eventTimeoutMs));
+    // The old engine finishes the copy on its own; keep freeing meanwhile.
+    const auto copiedWhileFreeing = [this] {
+        velox::com::CoFreeUnusedLibraries();
+        return readFile(handheldFolder("C/System/Alarms/Chime")).size() == 400000;
+    };
+    ASSERT_TRUE(velox::test::waitFor([&] { return copiedWhileFreeing(); }, eventTimeoutMs));
+    for (int i = 0; i < 200; ++i) {
+        velox::com::CoFreeUnusedLibraries();
+        QTest::qWait(1);
+    }
+    // The new engine answers.
+    const qsizetype disconnects = events.filter(QStringLiteral("disconnect")).size();
+    ASSERT_TRUE(window->Tandem->call(QStringLiteral("Disconnect")).succeeded());
+    ASSERT_TRUE(velox::test::waitFor(
+        [&] { return events.filter(QStringLiteral("disconnect")).size() > disconnects; },
+        eventTimeoutMs));
+}
+
+// The link pieces that can be missing from an installation, one by one.
+class LinkMishaps : public velox::test::WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        velox::simulator::HandheldState handheld = velox::simulator::HandheldState::defaults();
+        handheld.connected = true;
+        ASSERT_TRUE(velox::simulator::setUpHandheld(handheld));
+        writeFile(cd.path(), "Wavs/Chime.WAV", "RIFF....WAVE");
+        writeFile(cd.path(), "Wavs/CHIME", handheldSound(100));
+    }
+
+    // Opens the alarm screen as the bell does, picks the sound and presses
+    // the copy key twice.
+    void copyTwice() {
+        window->hide();
+        window->Kategorie_Click(7);
+        window->waveList->setListIndex(0);
+        window->BtnCopy_Click();
+        EXPECT_TRUE(window->BtnCopy->isEnabled());
+        window->BtnCopy_Click();
+        EXPECT_TRUE(window->BtnCopy->isEnabled());
+    }
+
+    RecordingSounds sounds;
+};
+
+TEST_F(LinkMishaps, WithoutTheLinkControlTheKeySaysSoOnceAndComesBack) {
+    load();
+    ASSERT_FALSE(window->Tandem->created());
+    copyTwice();
+    ASSERT_EQ(boxes.shown().size(), 1U);
+    EXPECT_EQ(boxes.shown()[0].text, veloxcd::strLinkControlMissing);
+    EXPECT_EQ(boxes.shown()[0].buttons, vbOKOnly);
+}
+
+TEST_F(LinkMishaps, WithoutTheEngineTheKeySaysSoOnceAndComesBack) {
+    ASSERT_EQ(regsvr(VELOX_TANLINK_OCX), 0);
+    load();
+    ASSERT_TRUE(window->Tandem->created());
+    copyTwice();
+    ASSERT_EQ(boxes.shown().size(), 1U);
+    EXPECT_EQ(boxes.shown()[0].text, veloxcd::strLinkEngineMissing);
+
+    // The same key still installs programs.
+    velox::win::RecordingProcesses processes;
+    writeFile(programDir.path(), "korainst.exe", "the installer");
+    writeFile(cd.path(), "Programs/Tools/tool.KIT", "package");
+    window->Kategorie_Click(0);
+    veloxcd::programFolder = "\\Programs\\Tools\\";
+    veloxcd::packageFile = "tool.KIT";
+    window->BtnCopy_Click();
+    EXPECT_EQ(processes.started().size(), 1U);
+}
+
+TEST_F(LinkMishaps, ACallTheLinkRefusesGivesTheKeyBackAtOnce) {
+    ASSERT_EQ(regsvr(VELOX_TANLINK_OCX), 0);
+    ASSERT_EQ(regsvr(VELOX_TANDEM_ENGINE), 0);
+    load();
+    window->hide();
+    // The screen shown without its Init: the control refuses every call.
+    window->waveList->setPattern("*.WAV");
+    window->waveList->setPath("D:\\Wavs\\");
+    window->frmWaves->setVisible(true);
+    window->waveList->setListIndex(0);
+    window->BtnCopy_Click();
+    EXPECT_TRUE(window->BtnCopy->isEnabled());
     EXPECT_TRUE(boxes.shown().empty());
 }
 
