@@ -106,6 +106,7 @@ void checkMachinePath(fuzz::FuzzBytes& in, std::uint8_t shape) {
         location.onHandheld()) {
         const QString host = QDir::cleanPath(location.host);
         if (host != handheld && !host.startsWith(handheld + QLatin1Char('/'))) {
+            std::fprintf(stderr, "%s -> %s\n", argument.path.constData(), qPrintable(host));
             fail("a handheld path resolved outside the handheld");
         }
     }
