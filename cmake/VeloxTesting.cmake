@@ -12,9 +12,11 @@ function(velox_add_test name)
   target_compile_definitions(${name} PRIVATE
     VELOX_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
     VELOX_JET_SAMPLES="${PROJECT_SOURCE_DIR}/tests/data/jet-samples")
+  # Each test carries its program's name as a label: `ctest -L` picks the
+  # tests of some programs (CI runs those that cross threads under TSan).
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT 300)
+    PROPERTIES TIMEOUT 300 LABELS ${name})
 endfunction()
 
 # velox_add_bench(NAME SOURCES file... LIBS target...)

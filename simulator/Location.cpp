@@ -17,7 +17,7 @@ namespace {
 // The entry of `folder` whose name equals `name` without regard to case,
 // or `name` itself when there is none.
 QString matchName(const QString& folder, const QString& name) {
-    if (QFileInfo::exists(QDir(folder).filePath(name))) {
+    if (QFileInfo::exists(folder + QLatin1Char('/') + name)) {
         return name;
     }
     const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
@@ -47,11 +47,15 @@ com::LONG resolveHandheld(const QString& handheldRoot, const QString& path, Loca
         if (name == QLatin1String(".")) {
             continue;
         }
-        if (name == QLatin1String("..") || name.contains(QChar(0))) {
+        // A colon belongs to the drive only. Joined as a folder name it would
+        // also make Qt read the path as one of its resources (":/...") and
+        // leave the handheld's folder.
+        if (name == QLatin1String("..") || name.contains(QChar(0)) ||
+            name.contains(QLatin1Char(':'))) {
             return kErrorInvalidName;
         }
         const QString found = matchName(host, name);
-        host = QDir(host).filePath(found);
+        host += QLatin1Char('/') + found;
         windows += QLatin1Char('\\') + found;
     }
     location->host = host;

@@ -219,7 +219,8 @@ HRESULT numberOf(const VARIANT& v, bool forDate, Number& out) {
 HRESULT toInteger(const Number& n, double low, double high, double& out) {
     double value = n.fromRadix && n.value > high ? n.value - (high + 1 - low) : n.value;
     value = std::nearbyint(value); // half to even in the default rounding mode
-    if (value < low || value > high) {
+    // Written so that NaN fails too: it is no number of any integer type.
+    if (!(value >= low && value <= high)) {
         return DISP_E_OVERFLOW;
     }
     out = value;
@@ -276,7 +277,7 @@ HRESULT convertScalar(const VARIANT& src, WORD flags, VARTYPE type, VARIANT& res
         if (FAILED(hr = numberOf(src, true, n))) {
             return hr;
         }
-        if (n.value < kMinDate || n.value > kMaxDate) {
+        if (!(n.value >= kMinDate && n.value <= kMaxDate)) { // NaN is no date either
             return DISP_E_OVERFLOW;
         }
         result.date = n.value;

@@ -5,6 +5,7 @@
 #include "platform/jet/TextCodec.h"
 
 #include <cmath>
+#include <limits>
 
 namespace velox::jet {
 
@@ -14,8 +15,13 @@ using namespace format;
 
 QByteArray passwordMask(double creationDate) {
     QByteArray mask(HeaderPasswordJet4, '\0');
-    const auto seed =
-        static_cast<std::uint32_t>(static_cast<std::int32_t>(std::floor(creationDate)));
+    const double day = std::floor(creationDate);
+    // A damaged header's date may be no day a 32-bit number holds (or NaN):
+    // such a date masks nothing, as a date that is not finite does.
+    if (!(day >= double(std::numeric_limits<std::int32_t>::min()) &&
+          day <= double(std::numeric_limits<std::int32_t>::max())))
+        return mask;
+    const auto seed = static_cast<std::uint32_t>(static_cast<std::int32_t>(day));
     for (int i = 0; i < mask.size(); i += 4)
         put32(mask.data() + i, seed);
     return mask;

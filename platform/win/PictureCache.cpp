@@ -12,6 +12,7 @@
 #include <array>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <memory>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -37,9 +38,12 @@ constexpr std::array<char, 8> magic{'V', 'X', 'P', 'I', 'X', 'E', 'L', '1'};
 // absurd picture.
 constexpr quint32 largestSide = 16384;
 
+constexpr QImage::Format keptFormats[] = {QImage::Format_RGB32, QImage::Format_ARGB32,
+                                          QImage::Format_ARGB32_Premultiplied};
+
 bool keptFormat(QImage::Format format) {
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
-           format == QImage::Format_ARGB32_Premultiplied;
+    return std::find(std::begin(keptFormats), std::end(keptFormats), format) !=
+           std::end(keptFormats);
 }
 
 // Whether the cache can give the picture back whole: it keeps pixels only, so
@@ -65,9 +69,12 @@ QString cacheFile(const QByteArray& key) {
 
 bool consistent(const Header& header, const QByteArray& key, std::size_t length) {
     if (header.magic != magic || std::memcmp(header.key.data(), key.constData(), 40) != 0 ||
-        !keptFormat(static_cast<QImage::Format>(header.format)) || header.width == 0 ||
-        header.height == 0 || header.width > largestSide || header.height > largestSide ||
-        header.bytesPerLine != header.width * 4) {
+        // The number is compared before it is taken as a format: a damaged
+        // header may hold a number that is none.
+        std::none_of(std::begin(keptFormats), std::end(keptFormats),
+                     [&](QImage::Format f) { return header.format == quint32(f); }) ||
+        header.width == 0 || header.height == 0 || header.width > largestSide ||
+        header.height > largestSide || header.bytesPerLine != header.width * 4) {
         return false;
     }
     return length == sizeof(Header) + std::size_t{header.bytesPerLine} * header.height;

@@ -42,6 +42,7 @@ TEST(LocationTest, MatchesHandheldNamesWithoutRegardToCase) {
         LONG code;
     };
     for (const Refused& r : {Refused{{kMachineHandheld, "C:\\..\\..\\etc"}, kErrorInvalidName},
+                             Refused{{kMachineHandheld, "C:\\System\\:\\etc"}, kErrorInvalidName},
                              Refused{{kMachineHandheld, "\\System"}, kErrorInvalidName},
                              Refused{{kMachineHandheld, ""}, kErrorInvalidName},
                              Refused{{kMachineHandheld, "Q:\\x"}, kErrorPathNotFound},

@@ -29,6 +29,10 @@ Value toValue(const ColumnSpec& column, const QJsonValue& json, const QString& w
         const double d = json.toDouble(std::nan(""));
         if (!json.isDouble() || std::trunc(d) != d)
             fail(QStringLiteral("%1: %2 must be a whole number.").arg(where, column.name));
+        // Beyond the range of a 64-bit number the conversion is undefined;
+        // such a number fits no column anyway.
+        if (std::abs(d) >= 0x1p63)
+            fail(QStringLiteral("%1: %2 is too large.").arg(where, column.name));
         return static_cast<qint64>(d);
     }
     case ColumnType::Text:

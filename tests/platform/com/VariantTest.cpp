@@ -2,6 +2,7 @@
 
 #include "platform/com/Dispatch.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -138,6 +139,11 @@ TEST(VariantChangeType, ConvertsAsTheTableSays) {
         {r8(3.5), VT_I4, 0, S_OK, "i4:4"},
         {r8(-2.5), VT_I2, 0, S_OK, "i2:-2"},
         {r8(3e10), VT_I4, 0, DISP_E_OVERFLOW, ""},
+        // A script's 0/0 is no integer: refused, not converted.
+        {r8(std::nan("")), VT_I2, 0, DISP_E_OVERFLOW, ""},
+        {r8(std::nan("")), VT_I4, 0, DISP_E_OVERFLOW, ""},
+        {r8(std::nan("")), VT_UI1, 0, DISP_E_OVERFLOW, ""},
+        {r8(std::nan("")), VT_DATE, 0, DISP_E_OVERFLOW, ""},
         {i4(5), VT_BOOL, 0, S_OK, "bool:-1"},
         {i4(0), VT_BOOL, 0, S_OK, "bool:0"},
         {boolean(true), VT_I4, 0, S_OK, "i4:-1"},

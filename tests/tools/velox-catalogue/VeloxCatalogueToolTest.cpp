@@ -134,6 +134,7 @@ TEST_F(VeloxCatalogueTool, BadSourcesAreRefusedWithAClearErrorAndNoFile) {
          QByteArray(R"({"User": [{"ID": 1, "Vorname": ")") + QByteArray(300, 'x') + "\"}]}",
          "longer than"},
         {"out of range", R"({"VeloxFalconCD": [{"Index": 1, "machines": 70000}]})", "does not fit"},
+        {"beyond 64 bits", R"({"VeloxFalconCD": [{"Index": 1e300}]})", "Index is too large"},
     };
     for (const BadCase& c : cases) {
         SCOPED_TRACE(c.name);

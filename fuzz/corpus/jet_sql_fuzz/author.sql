@@ -1,0 +1,1 @@
+SELECT * FROM User WHERE ID =1;

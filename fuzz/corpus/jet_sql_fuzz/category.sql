@@ -1,0 +1,1 @@
+SELECT * FROM VeloxFalconCD WHERE machines IN (4,5,6,7,12,13,14,15) AND Kategorie=1 ORDER BY Programmname

@@ -1,0 +1,1 @@
+SELECT * FROM VeloxFalconCD WHERE Index =3;

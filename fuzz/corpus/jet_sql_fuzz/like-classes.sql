@@ -1,0 +1,1 @@
+select programmname from veloxfalconcd where BeschreibungEnglisch like '*[*]*' or Author like "Bob's" or Programmname not in ('Zeit', NULL, 'bingo')

@@ -1,0 +1,1 @@
+SELECT * FROM [VeloxFalconCD] WHERE ((((Index + 1) * 2 - Kategorie) / 3) >= 1 AND Programmname LIKE 'A[a-z]?m#*') OR Datum < #1/2/1999#

@@ -1,0 +1,1 @@
+SELECT Index, Author FROM VeloxFalconCD WHERE NOT (Preis > 1 OR Preis IS NULL) AND (Shareware = True OR Kategorie <> 2) ORDER BY Author DESC, Index

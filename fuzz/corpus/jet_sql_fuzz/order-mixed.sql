@@ -1,0 +1,1 @@
+SELECT * FROM VeloxFalconCD ORDER BY Shareware, Datum DESC, Preis, Programmname;

@@ -1,0 +1,1 @@
+SELECT * FROM VeloxFalconCD WHERE (Programmname LIKE '*a*' OR Author LIKE '*a*' OR BeschreibungEnglisch LIKE '*a*' OR BeschreibungDeutsch LIKE '*a*');
