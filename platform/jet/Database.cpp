@@ -9,6 +9,7 @@
 #include "platform/jet/TableDefReader.h"
 #include "platform/jet/TableScanner.h"
 #include "platform/jet/TextCodec.h"
+#include "platform/jet/TextCollation.h"
 #include "platform/jet/ValueDecoder.h"
 
 #include <algorithm>
@@ -49,13 +50,13 @@ public:
             return Value(Null{});
         if (pattern.matchesAnything())
             return Value(true);
-        if (!pattern.containedText())
+        const FoldedSearch* const search = pattern.containedSearch();
+        if (search == nullptr)
             return std::nullopt;
         QByteArrayView bytes(field.data, field.size);
         if (def.type == format::ColumnType::Memo)
             bytes = LongValueReader::view(scan_.file(), field.data, field.size, scratch_);
-        return Value(
-            TextCodec::containsFolded(bytes.data(), int(bytes.size()), *pattern.containedText()));
+        return Value(search->foundIn(bytes.data(), int(bytes.size())));
     }
 
 private:
@@ -64,6 +65,26 @@ private:
     std::vector<char> have_;
     QByteArray scratch_;
 };
+
+// One ORDER BY value of a row; a text carries its collation key, made once
+// per row rather than the text being collated in every comparison.
+struct OrderKey {
+    Value value;
+    std::optional<QCollatorSortKey> text;
+
+    explicit OrderKey(const Value& v) : value(v) {
+        if (const auto* s = std::get_if<QString>(&v))
+            text = TextCollation::sortKey(*s);
+    }
+};
+
+int compareKeys(const OrderKey& a, const OrderKey& b) {
+    if (a.text && b.text) {
+        const int c = a.text->compare(*b.text);
+        return c < 0 ? -1 : (c > 0 ? 1 : 0);
+    }
+    return sql::compareForOrder(a.value, b.value);
+}
 
 void ensureOpen(const std::unique_ptr<JetFile>& file) {
     if (!file)
@@ -155,7 +176,7 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& statement) {
     }
 
     std::vector<std::vector<Value>> rows;
-    std::vector<std::vector<Value>> sortKeys;
+    std::vector<std::vector<OrderKey>> sortKeys;
     TableScanner scan(*file_, table);
     ScannedRow row(scan);
     while (scan.next()) {
@@ -171,10 +192,10 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& statement) {
             out.push_back(row.value(c));
         rows.push_back(std::move(out));
         if (!keys.empty()) {
-            std::vector<Value> k;
+            std::vector<OrderKey> k;
             k.reserve(keys.size());
             for (int c : keys)
-                k.push_back(row.value(c));
+                k.emplace_back(row.value(c));
             sortKeys.push_back(std::move(k));
         }
     }
@@ -183,7 +204,7 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& statement) {
         std::iota(order.begin(), order.end(), std::size_t(0));
         std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
             for (std::size_t k = 0; k < keys.size(); ++k) {
-                const int c = sql::compareForOrder(sortKeys[a][k], sortKeys[b][k]);
+                const int c = compareKeys(sortKeys[a][k], sortKeys[b][k]);
                 if (c != 0)
                     return s.orderBy[k].descending ? c > 0 : c < 0;
             }

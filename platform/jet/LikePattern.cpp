@@ -63,7 +63,7 @@ LikePattern::LikePattern(const QString& pattern) {
                 literal_.append(QChar(elements_[k].ch));
                 folded.push_back(elements_[k].ch);
             }
-            contained_ = folded;
+            contained_.emplace(folded);
         }
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/jet/FoldedSearch.h"
+
 #include <QString>
 #include <optional>
 #include <string>
@@ -16,8 +18,11 @@ public:
     [[nodiscard]] bool matches(const QString& text) const;
     // "*": any text at all.
     [[nodiscard]] bool matchesAnything() const { return matchesAll_; }
-    // "*text*" with plain characters: the text, case-folded; empty otherwise.
-    [[nodiscard]] const std::optional<std::u16string>& containedText() const { return contained_; }
+    // "*text*" with plain characters: the search for the text in stored
+    // text; null otherwise.
+    [[nodiscard]] const FoldedSearch* containedSearch() const {
+        return contained_ ? &*contained_ : nullptr;
+    }
 
 private:
     enum class Kind { Char, AnyRun, AnyOne, Digit, Set };
@@ -38,7 +43,7 @@ private:
     bool containsOnly_ = false;
     bool matchesAll_ = false;
     QString literal_;
-    std::optional<std::u16string> contained_;
+    std::optional<FoldedSearch> contained_;
 };
 
 } // namespace velox::jet::sql

@@ -1,6 +1,7 @@
 #include "platform/jet/TextCodec.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace velox::jet {
 
@@ -47,38 +48,6 @@ QString decodeCompressed(const char* data, int length) {
     return out;
 }
 
-struct FoldTable {
-    char16_t latin1[256];
-    FoldTable() {
-        for (int c = 0; c < 256; ++c)
-            latin1[c] = QChar(char16_t(c)).toCaseFolded().unicode();
-    }
-};
-const FoldTable& foldTable() {
-    static const FoldTable table;
-    return table;
-}
-
-template <typename Unit, typename Fold>
-bool search(const Unit* text, std::size_t n, std::u16string_view needle, Fold fold) {
-    const std::size_t m = needle.size();
-    if (m == 0)
-        return true;
-    if (m > n)
-        return false;
-    const char16_t first = needle[0];
-    for (std::size_t i = 0; i + m <= n; ++i) {
-        if (fold(text[i]) != first)
-            continue;
-        std::size_t k = 1;
-        while (k < m && fold(text[i + k]) == needle[k])
-            ++k;
-        if (k == m)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 QString TextCodec::decode(format::Version version, const char* data, int length) {
@@ -96,29 +65,9 @@ QString TextCodec::decode(format::Version version, const char* data, int length)
     return decodeUcs2(data, length);
 }
 
-char16_t TextCodec::fold(char16_t c) {
-    return c < 256 ? foldTable().latin1[c] : QChar(c).toCaseFolded().unicode();
-}
-
-bool TextCodec::containsFolded(const char* data, int length, std::u16string_view needle) {
-    const FoldTable& table = foldTable();
-    auto latin1 = [&table](std::uint8_t c) { return table.latin1[c]; };
-    auto wide = [](char16_t c) { return fold(c); };
-    if (length >= 2 && static_cast<std::uint8_t>(data[0]) == 0xff &&
-        static_cast<std::uint8_t>(data[1]) == 0xfe) {
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(data) + 2;
-        const std::size_t n = std::size_t(length - 2);
-        if (std::memchr(bytes, 0, n) == nullptr)
-            return search(bytes, n, needle, latin1);
-        thread_local std::u16string scratch;
-        scratch.resize(std::size_t(length));
-        const int count = expandCompressed(data, length, scratch.data());
-        return search(scratch.data(), std::size_t(count), needle, wide);
-    }
-    thread_local std::u16string scratch;
-    scratch.resize(std::size_t(length / 2));
-    std::memcpy(scratch.data(), data, std::size_t(length / 2) * 2);
-    return search(scratch.data(), scratch.size(), needle, wide);
+void TextCodec::expand(const char* data, int length, std::u16string& out) {
+    out.resize(std::size_t(std::max(length, 0)));
+    out.resize(std::size_t(expandCompressed(data, length, out.data())));
 }
 
 QByteArray TextCodec::encodeUcs2(const QString& text) {

@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <string_view>
+#include <string>
 
 namespace velox::jet {
 
@@ -19,12 +19,9 @@ public:
     static QByteArray encodeJet4(const QString& text, bool allowCompression);
     static QByteArray encodeUcs2(const QString& text);
 
-    // The character as case folding leaves it (what a search without
-    // regard to case compares).
-    static char16_t fold(char16_t c);
-    // Whether the stored Jet 4 text holds the (already folded) needle,
-    // letters compared without regard to case, without decoding it first.
-    static bool containsFolded(const char* data, int length, std::u16string_view foldedNeedle);
+    // The characters of a compressed Jet 4 text (starting with FF FE) into
+    // `out`, which is resized to hold them.
+    static void expand(const char* data, int length, std::u16string& out);
 };
 
 } // namespace velox::jet

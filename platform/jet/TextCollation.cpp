@@ -4,16 +4,28 @@
 
 namespace velox::jet {
 
-int TextCollation::compare(const QString& a, const QString& b) {
-    thread_local const QCollator collator = [] {
-        QCollator c(QLocale(QLocale::English, QLocale::UnitedStates));
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        c.setNumericMode(false);
-        c.setIgnorePunctuation(false);
-        return c;
+namespace {
+
+const QCollator& collator() {
+    thread_local const QCollator c = [] {
+        QCollator made(QLocale(QLocale::English, QLocale::UnitedStates));
+        made.setCaseSensitivity(Qt::CaseInsensitive);
+        made.setNumericMode(false);
+        made.setIgnorePunctuation(false);
+        return made;
     }();
-    const int r = collator.compare(a, b);
+    return c;
+}
+
+} // namespace
+
+int TextCollation::compare(const QString& a, const QString& b) {
+    const int r = collator().compare(a, b);
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
+
+QCollatorSortKey TextCollation::sortKey(const QString& text) {
+    return collator().sortKey(text);
 }
 
 } // namespace velox::jet

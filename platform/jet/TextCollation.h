@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollatorSortKey>
 #include <QString>
 
 namespace velox::jet {
@@ -9,6 +10,9 @@ namespace velox::jet {
 class TextCollation {
 public:
     static int compare(const QString& a, const QString& b);
+    // A key whose order is compare()'s: cheaper to compare than the texts
+    // when one text meets many others, as in a sort.
+    static QCollatorSortKey sortKey(const QString& text);
 };
 
 } // namespace velox::jet
