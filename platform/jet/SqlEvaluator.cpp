@@ -44,6 +44,17 @@ void collectUnknown(const Expr& e, const TableDef& table, int& count) {
         collectUnknown(*a, table, count);
 }
 
+// The value of an operand: a column's or a literal's without a copy, any
+// other expression's evaluated into `scratch`.
+const Value& operand(const Expr& e, RowValues& row, Value& scratch) {
+    if (e.kind == ExprKind::Literal)
+        return e.literal;
+    if (e.kind == ExprKind::Column)
+        return row.value(e.column);
+    scratch = evaluate(e, row);
+    return scratch;
+}
+
 } // namespace
 
 int countUnknown(const Expr& expr, const TableDef& table) {
@@ -90,7 +101,10 @@ Value evaluate(const Expr& e, RowValues& row) {
         return -toDouble(v);
     }
     case ExprKind::Compare: {
-        const auto c = compareValues(evaluate(*e.args[0], row), evaluate(*e.args[1], row));
+        Value left;
+        Value right;
+        const auto c = compareValues(operand(*e.args[0], row, left),
+                                     operand(*e.args[1], row, right));
         if (!c)
             return Null{};
         switch (e.op) {
@@ -133,12 +147,14 @@ Value evaluate(const Expr& e, RowValues& row) {
         return hit != e.negated;
     }
     case ExprKind::In: {
-        const Value subject = evaluate(*e.args[0], row);
+        Value computed;
+        const Value& subject = operand(*e.args[0], row, computed);
         if (isNull(subject))
             return Null{};
         bool sawNull = false;
+        Value item;
         for (std::size_t i = 1; i < e.args.size(); ++i) {
-            const auto c = compareValues(subject, evaluate(*e.args[i], row));
+            const auto c = compareValues(subject, operand(*e.args[i], row, item));
             if (!c)
                 sawNull = true;
             else if (*c == 0)
