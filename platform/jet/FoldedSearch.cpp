@@ -22,6 +22,15 @@ const FoldTable& folds() {
     return table;
 }
 
+// Letters from the most to the least frequent in English and German text;
+// anything else is rarer still.
+constexpr std::u16string_view commonFirst = u" enitsarholdcumgwfbpkvzyjxq";
+
+std::size_t rarity(char16_t c) {
+    const std::size_t at = commonFirst.find(c);
+    return at == std::u16string_view::npos ? commonFirst.size() : at;
+}
+
 bool compressed(const char* data, int length) {
     return length >= 2 && static_cast<std::uint8_t>(data[0]) == 0xff &&
            static_cast<std::uint8_t>(data[1]) == 0xfe;
@@ -41,6 +50,60 @@ FoldedSearch::FoldedSearch(std::u16string_view text) {
     skip_.fill(std::uint32_t(m));
     for (std::size_t j = 0; j + 1 < m; ++j)
         skip_[needle_[j] & 0xffu] = std::uint32_t(m - 1 - j);
+    for (std::size_t j = 1; j < m; ++j)
+        if (rarity(needle_[j]) > rarity(needle_[anchor_]))
+            anchor_ = j;
+    if (m > 0) {
+        for (int b = 0; b < 256; ++b) {
+            if (folds().latin1[b] != needle_[anchor_])
+                continue;
+            if (anchorBytes_ == 2) {
+                anchorBytes_ = 0;
+                break;
+            }
+            anchorByte_[std::size_t(anchorBytes_++)] = std::uint8_t(b);
+        }
+    }
+}
+
+// Finds each place of the anchor's bytes with memchr (far quicker than a
+// step per character) and compares the needle around it.
+bool FoldedSearch::searchBytes(const std::uint8_t* text, std::size_t n) const {
+    const std::size_t m = needle_.size();
+    const char16_t* const table = folds().latin1;
+    if (m == 0)
+        return true;
+    if (m > n)
+        return false;
+    if (anchorBytes_ == 0)
+        return search(n, [text, table](std::size_t i) { return table[text[i]]; });
+    const auto matchesAt = [&](std::size_t start) {
+        for (std::size_t k = 0; k < m; ++k)
+            if (table[text[start + k]] != needle_[k])
+                return false;
+        return true;
+    };
+    // The anchor can lie from anchor_ to n - m + anchor_.
+    const std::uint8_t* const first = text + anchor_;
+    const std::size_t span = n - m + 1;
+    const auto next = [&](const std::uint8_t* from, std::uint8_t byte) {
+        const std::size_t left = span - std::size_t(from - first);
+        return left == 0 ? nullptr
+                         : static_cast<const std::uint8_t*>(std::memchr(from, byte, left));
+    };
+    const std::uint8_t* a = next(first, anchorByte_[0]);
+    const std::uint8_t* b = anchorBytes_ == 2 ? next(first, anchorByte_[1]) : nullptr;
+    while (a != nullptr || b != nullptr) {
+        const bool takeA = b == nullptr || (a != nullptr && a < b);
+        const std::uint8_t* const at = takeA ? a : b;
+        if (matchesAt(std::size_t(at - text) - anchor_))
+            return true;
+        if (takeA)
+            a = next(at + 1, anchorByte_[0]);
+        else
+            b = next(at + 1, anchorByte_[1]);
+    }
+    return false;
 }
 
 // The needle's last character is compared first; on a mismatch the window
@@ -74,17 +137,20 @@ bool FoldedSearch::foundIn(const char* data, int length) const {
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(data) + 2;
         const auto n = std::size_t(length - 2);
         // One byte per character throughout, the usual case.
-        if (std::memchr(bytes, 0, n) == nullptr) {
-            const char16_t* const table = folds().latin1;
-            return search(n, [bytes, table](std::size_t i) { return table[bytes[i]]; });
-        }
+        if (std::memchr(bytes, 0, n) == nullptr)
+            return searchBytes(bytes, n);
         thread_local std::u16string expanded;
         TextCodec::expand(data, length, expanded);
         const char16_t* const text = expanded.data();
-        return search(expanded.size(), [text](std::size_t i) { return fold(text[i]); });
+        const char16_t* const table = folds().latin1;
+        return search(expanded.size(), [text, table](std::size_t i) {
+            return text[i] < 256 ? table[text[i]] : fold(text[i]);
+        });
     }
-    return search(std::size_t(length / 2), [data](std::size_t i) {
-        return fold(format::u16(data + std::ptrdiff_t{2} * std::ptrdiff_t(i)));
+    const char16_t* const table = folds().latin1;
+    return search(std::size_t(length / 2), [data, table](std::size_t i) {
+        const char16_t c = format::u16(data + std::ptrdiff_t{2} * std::ptrdiff_t(i));
+        return c < 256 ? table[c] : fold(c);
     });
 }
 

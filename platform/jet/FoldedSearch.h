@@ -26,11 +26,18 @@ public:
 
 private:
     template <typename At> [[nodiscard]] bool search(std::size_t n, At at) const;
+    [[nodiscard]] bool searchBytes(const std::uint8_t* text, std::size_t n) const;
 
     std::u16string needle_;
     // How far the needle may move on when the character under its last
     // place has this low byte (characters sharing one take the shorter).
     std::array<std::uint32_t, 256> skip_{};
+    // For text of one byte per character: the place in the needle of its
+    // rarest character, and the (at most two) bytes that fold to it; found
+    // with memchr. anchorBytes_ is 0 when some other byte folds to it too.
+    std::size_t anchor_ = 0;
+    int anchorBytes_ = 0;
+    std::array<std::uint8_t, 2> anchorByte_{};
 };
 
 } // namespace velox::jet

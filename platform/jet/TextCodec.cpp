@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <algorithm>
+#include <cstring>
 
 namespace velox::jet {
 
@@ -42,6 +43,15 @@ template <typename Out> int expandCompressed(const char* data, int length, Out* 
 }
 
 QString decodeCompressed(const char* data, int length) {
+    // One byte per character throughout, the usual case: widened straight.
+    if (std::memchr(data + 2, 0, std::size_t(length - 2)) == nullptr) {
+        QString out(length - 2, Qt::Uninitialized);
+        auto* to = reinterpret_cast<char16_t*>(out.data());
+        const auto* from = reinterpret_cast<const std::uint8_t*>(data) + 2;
+        for (int i = 0; i < length - 2; ++i)
+            to[i] = from[i];
+        return out;
+    }
     QString out(length, Qt::Uninitialized);
     const int n = expandCompressed(data, length, reinterpret_cast<char16_t*>(out.data()));
     out.truncate(n);
