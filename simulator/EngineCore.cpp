@@ -3,6 +3,7 @@
 #include "platform/com/Ansi.h"
 #include "platform/win/Drives.h"
 #include "simulator/PathParsing.h"
+#include "simulator/ReplacingFile.h"
 #include "tanlink/EngineCodes.h"
 #include "tanlink/EngineIds.h"
 
@@ -341,8 +342,8 @@ LONG EngineCore::copyOneFile(const QString& source, const QString& target,
         return QFileInfo::exists(source) ? kErrorAccessDenied : kErrorFileNotFound;
     }
     const QDateTime modified = QFileInfo(source).lastModified();
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
+    ReplacingFile out(target);
+    if (!out.open()) {
         return kErrorAccessDenied;
     }
     const qint64 size = in.size();
@@ -358,7 +359,7 @@ LONG EngineCore::copyOneFile(const QString& source, const QString& target,
             out.cancelWriting();
             return kErrorReadFault;
         }
-        if (out.write(chunk) != chunk.size()) {
+        if (!out.write(chunk)) {
             out.cancelWriting();
             return kErrorWriteFault;
         }
