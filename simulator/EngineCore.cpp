@@ -2,8 +2,8 @@
 
 #include "platform/com/Ansi.h"
 #include "platform/win/Drives.h"
+#include "platform/win/ReplacingFile.h"
 #include "simulator/PathParsing.h"
-#include "simulator/ReplacingFile.h"
 #include "tanlink/EngineCodes.h"
 #include "tanlink/EngineIds.h"
 
@@ -342,25 +342,23 @@ LONG EngineCore::copyOneFile(const QString& source, const QString& target,
         return QFileInfo::exists(source) ? kErrorAccessDenied : kErrorFileNotFound;
     }
     const QDateTime modified = QFileInfo(source).lastModified();
-    ReplacingFile out(target);
+    // A failed or cancelled copy leaves the target as it was.
+    win::ReplacingFile out(target);
     if (!out.open()) {
         return kErrorAccessDenied;
     }
     const qint64 size = in.size();
     int reported = 0;
     if (progress && progress(0)) {
-        out.cancelWriting();
         return kErrorCancelled;
     }
     qint64 done = 0;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(kChunk);
         if (chunk.isEmpty() && !in.atEnd()) {
-            out.cancelWriting();
             return kErrorReadFault;
         }
         if (!out.write(chunk)) {
-            out.cancelWriting();
             return kErrorWriteFault;
         }
         done += chunk.size();
@@ -369,13 +367,11 @@ LONG EngineCore::copyOneFile(const QString& source, const QString& target,
         if (percent > reported && percent < 100) {
             reported = percent;
             if (progress && progress(percent)) {
-                out.cancelWriting();
                 return kErrorCancelled;
             }
         }
     }
     if (progress && progress(100)) {
-        out.cancelWriting();
         return kErrorCancelled;
     }
     if (!out.commit()) {
