@@ -103,8 +103,8 @@ Value evaluate(const Expr& e, RowValues& row) {
     case ExprKind::Compare: {
         Value left;
         Value right;
-        const auto c = compareValues(operand(*e.args[0], row, left),
-                                     operand(*e.args[1], row, right));
+        const auto c =
+            compareValues(operand(*e.args[0], row, left), operand(*e.args[1], row, right));
         if (!c)
             return Null{};
         switch (e.op) {
