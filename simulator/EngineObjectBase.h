@@ -63,6 +63,10 @@ public:
         code_.store(code == tanlink::kOk ? tanlink::kErrorNotReady : code,
                     std::memory_order_release);
     }
+    // The outcome of the request: the value on success, else the code.
+    void settle(com::LONG code, const Value& value) {
+        code == tanlink::kOk ? fill(value) : fail(code);
+    }
     // kOk and the value, or the code of a pending or failed request.
     com::LONG get(const Value** value) const {
         const com::LONG code = code_.load(std::memory_order_acquire);
