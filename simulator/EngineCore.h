@@ -110,6 +110,10 @@ private:
     // file under its own name).
     LONG openFileTransfer(const PathArgument& from, const PathArgument& to, OpenedPath* source,
                           OpenedPath* target);
+    // Both ends of a folder copy or move: the source an existing folder,
+    // the target not inside it.
+    LONG openFolderTransfer(const PathArgument& from, const PathArgument& to, OpenedPath* source,
+                            OpenedPath* target);
     // Whether an existing target may be replaced: 80 without the flag, 5
     // for a folder or a read-only file.
     [[nodiscard]] LONG replaceable(const OpenedPath& target, SHORT flags) const;

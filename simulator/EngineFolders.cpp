@@ -165,16 +165,22 @@ LONG EngineCore::copyTree(const Location& from, const Location& to, SHORT flags,
     return kOk;
 }
 
+LONG EngineCore::openFolderTransfer(const PathArgument& from, const PathArgument& to,
+                                    OpenedPath* source, OpenedPath* target) {
+    LONG code = openBoth(from, to, source, target);
+    if (code != kOk || (code = folderCheck(source->host)) != kOk) {
+        return code;
+    }
+    // A folder cannot be copied or moved into itself.
+    return isInside(target->host, source->host) ? kErrorInvalidParameter : kOk;
+}
+
 LONG EngineCore::copyDirectory(const PathArgument& from, const PathArgument& to, SHORT flags,
                                const FileProgress& progress, const CancelCheck& cancelled) {
     OpenedPath source;
     OpenedPath target;
-    LONG code = openBoth(from, to, &source, &target);
-    if (code != kOk || (code = folderCheck(source.host)) != kOk) {
+    if (const LONG code = openFolderTransfer(from, to, &source, &target); code != kOk) {
         return code;
-    }
-    if (isInside(target.host, source.host)) {
-        return kErrorInvalidParameter; // a folder cannot be copied into itself
     }
     if (!QFileInfo(target.host).isDir() && !QFileInfo(target.host).dir().exists()) {
         return kErrorPathNotFound;
@@ -186,11 +192,11 @@ LONG EngineCore::moveDirectory(const PathArgument& from, const PathArgument& to,
                                const FileProgress& progress, const CancelCheck& cancelled) {
     OpenedPath source;
     OpenedPath target;
-    LONG code = openBoth(from, to, &source, &target);
-    if (code != kOk || (code = folderCheck(source.host)) != kOk) {
+    LONG code = openFolderTransfer(from, to, &source, &target);
+    if (code != kOk) {
         return code;
     }
-    if (source.isRoot || isInside(target.host, source.host)) {
+    if (source.isRoot) {
         return kErrorInvalidParameter;
     }
     if ((code = freePlace(target.host)) != kOk) {
