@@ -23,6 +23,7 @@
 #include "platform/com/Ansi.h"
 #include "platform/com/ClassInfo.h"
 #include "platform/com/ComError.h"
+#include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/ConnectionPointContainerImpl.h"
 #include "platform/com/DispatchImpl.h"
@@ -36,7 +37,6 @@
 
 #include <QPainter>
 #include <QRect>
-#include <atomic>
 #include <cstring>
 
 namespace velox::tanlink {
@@ -49,10 +49,13 @@ inline constexpr com::HRESULT kPathTooLongResult =
     com::hresult(0x80070000u | static_cast<com::DWORD>(kErrorPathTooLong));
 
 template <typename Derived, typename Engine, typename Callback>
-class LinkControl : public com::DispatchImpl<Derived>,
-                    public com::ConnectionPointContainerImpl,
-                    public com::IProvideClassInfo2,
-                    public OleControlImpl<Derived> {
+class LinkControl
+    : public com::ComObject<Derived, com::DispatchImpl<Derived>, com::ConnectionPointContainerImpl,
+                            com::IProvideClassInfo2, OleControlImpl<Derived>> {
+    using Base =
+        com::ComObject<Derived, com::DispatchImpl<Derived>, com::ConnectionPointContainerImpl,
+                       com::IProvideClassInfo2, OleControlImpl<Derived>>;
+
 public:
     using BSTR = com::BSTR;
     using HRESULT = com::HRESULT;
@@ -61,41 +64,23 @@ public:
     using ULONG = com::ULONG;
     using REFIID = com::REFIID;
 
-    LinkControl(const LinkControl&) = delete;
-    LinkControl& operator=(const LinkControl&) = delete;
-
-    // IUnknown
-    HRESULT QueryInterface(REFIID riid, void** object) override {
-        if (object == nullptr) {
-            return com::E_POINTER;
-        }
-        *object = nullptr;
-        if (riid == com::IID_IUnknown || riid == com::IID_IDispatch ||
-            riid == Derived::dispatchIid) {
-            *object = static_cast<com::IDispatch*>(this);
-        } else if (riid == com::IID_IConnectionPointContainer) {
-            *object = static_cast<com::IConnectionPointContainer*>(this);
-        } else if (riid == com::IID_IProvideClassInfo || riid == com::IID_IProvideClassInfo2) {
-            *object = static_cast<com::IProvideClassInfo2*>(this);
-        } else if (void* control = this->controlInterface(riid)) {
-            *object = control;
-        } else {
-            return com::E_NOINTERFACE;
-        }
-        AddRef();
-        return com::S_OK;
+    // IUnknown: IDispatch (also as the control's dispatch interface), the
+    // connection points, the class information, then the OLE control
+    // interfaces.
+    static com::InterfaceTable<Derived> interfaceTable() {
+        using com::interfaceEntry;
+        static constexpr com::InterfaceEntry<Derived> rows[] = {
+            interfaceEntry<Derived, com::IDispatch>(com::IID_IDispatch),
+            interfaceEntry<Derived, com::IDispatch>(Derived::dispatchIid),
+            interfaceEntry<Derived, com::IConnectionPointContainer>(
+                com::IID_IConnectionPointContainer),
+            interfaceEntry<Derived, com::IProvideClassInfo2>(com::IID_IProvideClassInfo),
+            interfaceEntry<Derived, com::IProvideClassInfo2>(com::IID_IProvideClassInfo2)};
+        return rows;
     }
-    ULONG AddRef() override { return refs_.fetch_add(1, std::memory_order_relaxed) + 1; }
-    ULONG Release() override {
-        const ULONG left = refs_.fetch_sub(1, std::memory_order_acq_rel) - 1;
-        if (left == 0) {
-            // From here on no callback reaches this control.
-            if (callback_) {
-                callback_->detach();
-            }
-            delete static_cast<Derived*>(this);
-        }
-        return left;
+    void* findInterface(REFIID riid) {
+        void* found = Base::findInterface(riid);
+        return found != nullptr ? found : this->controlInterface(riid);
     }
 
     // IProvideClassInfo2: no type information objects here; the event
@@ -120,15 +105,7 @@ public:
 
     // Takes a reference for the firing of one event, unless the control is
     // already ending (its count has reached 0).
-    bool pinForEvent() {
-        ULONG count = refs_.load(std::memory_order_relaxed);
-        while (count != 0) {
-            if (refs_.compare_exchange_weak(count, count + 1, std::memory_order_acq_rel)) {
-                return true;
-            }
-        }
-        return false;
-    }
+    bool pinForEvent() { return this->tryAddRef(); }
     // Fires an event to every advised sink on the calling thread.
     void fireEvent(com::DISPID id, com::VARIANT* args, com::UINT count) {
         events_.fire(id, args, count);
@@ -333,10 +310,10 @@ public:
 
 protected:
     LinkControl() : events_(*this, Derived::eventsIid) {
-        addConnectionPoint(events_);
+        this->addConnectionPoint(events_);
         moduleLock().lock();
     }
-    ~LinkControl() {
+    ~LinkControl() override {
         releaseEngine();
         events_.unadviseAll();
         this->releaseSite();
@@ -423,6 +400,13 @@ protected:
         return com::bstrFromQString(com::unicodeFromAnsi(parsedPathText(parsed)));
     }
 
+    // From here on no callback reaches this control.
+    void lastReleased() override {
+        if (callback_) {
+            callback_->detach();
+        }
+    }
+
 private:
     // Lets go of the engine first, then of the callback object (which then
     // reaches this control no more).
@@ -435,7 +419,6 @@ private:
         callback_.reset();
     }
 
-    std::atomic<ULONG> refs_{1};
     com::ConnectionPoint events_;
     com::ComPtr<Callback> callback_;
     com::ComPtr<Engine> engine_;
