@@ -10,31 +10,25 @@
 // A queued request holds a reference to the engine, so the engine ends
 // when the last caller reference and the last pending request are gone.
 
-#include "platform/com/ComPtr.h"
-#include "simulator/EngineCore.h"
 #include "simulator/EngineModuleLock.h"
-#include "simulator/EngineObjectBase.h"
-#include "simulator/LinkConfiguration.h"
+#include "simulator/TandemEngineBase.h"
 #include "simulator/WorkQueue.h"
 #include "tanlink/TandemEngine.h"
 
-#include <atomic>
-#include <cstdint>
-#include <mutex>
+#include <functional>
 
 namespace velox::simulator {
 
 using tanlink::ITandemCallback;
 using tanlink::MachinePathRecord;
 
-class AsyncTandemEngine final : public EngineObjectBase<tanlink::ITandemEngine> {
+class AsyncTandemEngine final
+    : public TandemEngineBase<AsyncTandemEngine, tanlink::ITandemEngine, ITandemCallback> {
 public:
     // A new engine with one reference, on the handheld in `handheldRoot`.
     static AsyncTandemEngine* create(const QString& handheldRoot);
 
     LONG Init(ITandemCallback* callback) override;
-    LONG SetConfiguration(LONG* result, LONG baud, LONG port) override;
-    LONG GetConfiguration(LONG* result, LONG* baud, LONG* port) override;
     LONG Connect(LONG timeOutMilliseconds) override;
     LONG Disconnect() override;
     LONG GetDrives(MachinePathRecord* machine) override;
@@ -56,12 +50,6 @@ public:
     LONG GetMachineInfo(SHORT machine) override;
     LONG GetExtraMachineInfo(SHORT machine, tanlink::ITandemMachine** info) override;
     LONG MachineSyncTime() override;
-    LONG Reserved25() override;
-    LONG ParseFile(const char* part1, const char* part2, const char* part3,
-                   tanlink::ParseRecord* parsed) override;
-    LONG MatchWildcard(const char* name, const char* wildcard, com::BOOL ignoreCase,
-                       com::BOOL* result) override;
-    LONG CancelOperation(LONG* result) override;
     LONG ClosePrograms(MachinePathRecord* drive) override;
     LONG StartProgram(MachinePathRecord* file) override;
     LONG StopProgram(MachinePathRecord* file) override;
@@ -69,28 +57,15 @@ public:
     LONG WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) override;
 
 private:
-    // What a queued job works with, on the worker thread.
-    struct Job {
-        EngineCore& core;
-        ITandemCallback& callback;
-        CancelCheck cancelled;
-    };
-
-    explicit AsyncTandemEngine(const QString& handheldRoot);
-    ~AsyncTandemEngine() override;
+    friend TandemEngineBase;
 
     // Queues `work`; 21 when Init has not given a callback yet.
-    LONG submit(std::function<void(Job&)> work);
-    // A progress function that reports through `report` and stops on the
-    // receiver's answer or a cancellation.
-    static PercentProgress percent(Job& job, LONG (ITandemCallback::*report)(SHORT, com::BOOL*));
+    template <typename Fn> LONG dispatch(Fn work) { return submit(std::move(work)); }
+    explicit AsyncTandemEngine(const QString& handheldRoot);
+    ~AsyncTandemEngine() override = default;
 
-    EngineCore core_; // used by the worker only
-    LinkConfiguration configuration_;
-    std::mutex callbackMutex_;
-    com::ComPtr<ITandemCallback> callback_;
-    std::atomic<std::uint64_t> sequence_{0};
-    std::atomic<std::uint64_t> cancelledUpTo_{0};
+    LONG submit(std::function<void(Request&)> work);
+
     // Last: stops and joins the worker before the rest goes. The worker holds
     // the module for its whole life.
     WorkQueue queue_{&engineModuleLock()};

@@ -33,6 +33,14 @@ inline constexpr SHORT kCopyReplaceExisting = 0x1;
 
 // Progress in percent; returns true when the operation should stop.
 using PercentProgress = std::function<bool(int percent)>;
+// A request's path resolved on its machine, with the handheld's state as
+// it was read for the request (none for the PC without a handheld state).
+struct OpenedPath : Location {
+    std::optional<HandheldState> state;
+
+    [[nodiscard]] const HandheldState* knownState() const { return state ? &*state : nullptr; }
+};
+
 // Called before each file of a folder copy or move.
 using FileProgress = std::function<void(const QByteArray& fileName)>;
 // Whether the running operation was cancelled.
@@ -93,17 +101,35 @@ private:
     // PC); otherwise the code in `code`.
     std::optional<HandheldState> reach(SHORT machine, LONG* code);
     // Reaches the machine and resolves the path.
-    LONG open(const PathArgument& argument, Location* location,
-              std::optional<HandheldState>* state);
+    LONG open(const PathArgument& argument, OpenedPath* opened);
+    // Both paths of a two-path request, the source first.
+    LONG openBoth(const PathArgument& from, const PathArgument& to, OpenedPath* source,
+                  OpenedPath* target);
+    // Both ends of a file copy or move: the source an existing file, the
+    // target in an existing folder (a folder as the target receives the
+    // file under its own name).
+    LONG openFileTransfer(const PathArgument& from, const PathArgument& to, OpenedPath* source,
+                          OpenedPath* target);
+    // Both ends of a folder copy or move: the source an existing folder,
+    // the target not inside it.
+    LONG openFolderTransfer(const PathArgument& from, const PathArgument& to, OpenedPath* source,
+                            OpenedPath* target);
+    // Whether an existing target may be replaced: 80 without the flag, 5
+    // for a folder or a read-only file.
+    [[nodiscard]] LONG replaceable(const OpenedPath& target, SHORT flags) const;
     quint32 attributesOf(const Location& location, const HandheldState* state) const;
     FileEntry entryFor(const QString& hostPath, quint32 attributes) const;
     bool updateState(const std::function<bool(HandheldState&)>& change);
-    LONG copyOneFile(const QString& source, const QString& target, const PercentProgress& progress);
+    // updateState's outcome as a code: 0, or 29 when the state was not written.
+    LONG changeState(const std::function<void(HandheldState&)>& change);
     LONG copyTree(const Location& from, const Location& to, SHORT flags,
                   const std::optional<HandheldState>& targetState, const FileProgress& progress,
                   const CancelCheck& cancelled);
     LONG targetFor(const PathArgument& source, const QByteArray& newName,
                    PathArgument* target) const;
+    // A rename's source and the resolved new place on the same machine.
+    LONG openRename(const PathArgument& argument, const QByteArray& newName, OpenedPath* source,
+                    Location* destination);
 
     QString root_;
     HandheldStateFile stateFile_;

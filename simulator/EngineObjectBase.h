@@ -1,50 +1,22 @@
 #pragma once
 
-// Reference counting and QueryInterface for the engine's objects, and the
-// slot in which an object's information arrives. A request makes its object
-// at once and hands it out; the worker fills it later. Until then (and for
-// good when the request failed) GetInfo answers with a code, never with a
-// half-written record: the record is written once, then published.
+// The base of the engine's objects (reference counting and QueryInterface
+// for their one interface), and the slot in which an object's information arrives. A request makes
+// its object at once and hands it out; the worker fills it later. Until then (and for good when the
+// request failed) GetInfo answers with a code, never with a half-written record: the record is
+// written once, then published.
 
-#include "platform/com/Unknown.h"
+#include "platform/com/ComObject.h"
 #include "tanlink/EngineCodes.h"
 
 #include <atomic>
 
 namespace velox::simulator {
 
-template <typename Interface> class EngineObjectBase : public Interface {
-public:
-    EngineObjectBase(const EngineObjectBase&) = delete;
-    EngineObjectBase& operator=(const EngineObjectBase&) = delete;
-
-    com::HRESULT QueryInterface(com::REFIID riid, void** object) override {
-        if (object == nullptr) {
-            return com::E_POINTER;
-        }
-        if (riid == com::IID_IUnknown || riid == Interface::iid) {
-            *object = static_cast<Interface*>(this);
-            AddRef();
-            return com::S_OK;
-        }
-        *object = nullptr;
-        return com::E_NOINTERFACE;
-    }
-    com::ULONG AddRef() override { return refs_.fetch_add(1, std::memory_order_relaxed) + 1; }
-    com::ULONG Release() override {
-        const com::ULONG left = refs_.fetch_sub(1, std::memory_order_acq_rel) - 1;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
-
+template <typename Interface>
+class EngineObjectBase : public com::ComObject<EngineObjectBase<Interface>, Interface> {
 protected:
     EngineObjectBase() = default;
-    virtual ~EngineObjectBase() = default;
-
-private:
-    std::atomic<com::ULONG> refs_{1};
 };
 
 // The information of one engine object: pending, then either ready with its
@@ -62,6 +34,10 @@ public:
     void fail(com::LONG code) {
         code_.store(code == tanlink::kOk ? tanlink::kErrorNotReady : code,
                     std::memory_order_release);
+    }
+    // The outcome of the request: the value on success, else the code.
+    void settle(com::LONG code, const Value& value) {
+        code == tanlink::kOk ? fill(value) : fail(code);
     }
     // kOk and the value, or the code of a pending or failed request.
     com::LONG get(const Value** value) const {

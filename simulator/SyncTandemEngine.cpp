@@ -1,173 +1,110 @@
 #include "simulator/SyncTandemEngine.h"
 
-#include "platform/com/Ansi.h"
-#include "simulator/EngineArguments.h"
-#include "simulator/EngineModuleLock.h"
-#include "simulator/PathParsing.h"
 #include "simulator/SimulatedDirectory.h"
 #include "simulator/SimulatedDrive.h"
 #include "simulator/SimulatedFile.h"
 #include "simulator/SimulatedMachine.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace velox::simulator {
 
 using namespace tanlink;
-using com::BOOL;
-using com::ComPtr;
+
+namespace {
+
+// A new engine object holding `value`, with one reference for the caller.
+template <typename Object, typename Value> Object* filled(const Value& value) {
+    Object* object = Object::create();
+    object->slot.fill(value);
+    return object;
+}
+
+// Copies whole NUL-terminated entries of `list` into `drives` (of `size`
+// bytes), leaving room for the closing empty entry.
+void copyDriveEntries(const QByteArray& list, char* drives, LONG size) {
+    qsizetype used = 0;
+    qsizetype start = 0;
+    while (start < list.size() && list[start] != '\0') {
+        const qsizetype end = list.indexOf('\0', start);
+        if (end + 2 > size) {
+            break;
+        }
+        used = end + 1;
+        start = end + 1;
+    }
+    std::memcpy(drives, list.constData(), static_cast<std::size_t>(used));
+}
+
+} // namespace
 
 SyncTandemEngine* SyncTandemEngine::create(const QString& handheldRoot) {
     return new SyncTandemEngine(handheldRoot);
 }
 
-SyncTandemEngine::SyncTandemEngine(const QString& handheldRoot) : core_(handheldRoot) {
-    engineModuleLock().lock();
-}
-
-SyncTandemEngine::~SyncTandemEngine() {
-    engineModuleLock().unlock();
-}
-
-LONG SyncTandemEngine::run(const std::function<LONG(Work&)>& work) {
-    ComPtr<ITandemCallbackS> callback;
-    {
-        std::lock_guard lock(callbackMutex_);
-        callback = callback_;
-    }
-    if (!callback) {
-        return kErrorNotReady;
-    }
-    std::lock_guard lock(workMutex_);
-    const std::uint64_t number = ++sequence_;
-    Work w{core_, *callback.get(), [this, number] { return number <= cancelledUpTo_.load(); }};
-    return work(w);
-}
-
-PercentProgress SyncTandemEngine::percent(Work& work,
-                                          LONG (ITandemCallbackS::*report)(SHORT, BOOL*)) {
-    return [&work, report](int value) {
-        BOOL cancel = com::FALSE;
-        (work.callback.*report)(static_cast<SHORT>(value), &cancel);
-        return cancel != com::FALSE || work.cancelled();
-    };
-}
+SyncTandemEngine::SyncTandemEngine(const QString& handheldRoot) : TandemEngineBase(handheldRoot) {}
 
 LONG SyncTandemEngine::Init(ITandemCallbackS* callback) {
-    if (callback == nullptr) {
-        return kErrorInvalidParameter;
-    }
-    std::lock_guard lock(callbackMutex_);
-    callback_ = ComPtr<ITandemCallbackS>(callback);
-    return kOk;
-}
-
-LONG SyncTandemEngine::SetConfiguration(LONG* result, LONG baud, LONG port) {
-    if (result == nullptr) {
-        return kErrorInvalidParameter;
-    }
-    *result = configuration_.set(baud, port);
-    return kOk;
-}
-
-LONG SyncTandemEngine::GetConfiguration(LONG* result, LONG* baud, LONG* port) {
-    if (result == nullptr || baud == nullptr || port == nullptr) {
-        return kErrorInvalidParameter;
-    }
-    configuration_.get(baud, port);
-    *result = kOk;
-    return kOk;
+    return setCallback(callback);
 }
 
 LONG SyncTandemEngine::Connect(LONG timeOutMilliseconds) {
-    return run([&](Work& w) { return w.core.connect(timeOutMilliseconds, w.cancelled); });
+    return dispatch([&](Request& r) { return r.core.connect(timeOutMilliseconds, r.cancelled); });
 }
 
 LONG SyncTandemEngine::Disconnect() {
-    return run([](Work& w) { return w.core.disconnect(); });
+    return dispatch([](Request& r) { return r.core.disconnect(); });
 }
 
 LONG SyncTandemEngine::GetDrives(MachinePathRecord* machine, char* drives, LONG size) {
-    PathArgument a;
     if (drives == nullptr || size < 2) {
         return kErrorInvalidParameter;
     }
     std::memset(drives, 0, static_cast<std::size_t>(size));
-    if (const LONG code = argumentOf(machine, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) {
+    return onPath(machine, [drives, size](Request& r, const PathArgument& a) {
         QByteArray list;
-        const LONG code = w.core.drives(a.machine, &list);
-        if (code != kOk) {
-            return code;
+        const LONG code = r.core.drives(a.machine, &list);
+        if (code == kOk) {
+            copyDriveEntries(list, drives, size);
         }
-        // Whole entries only, and room for the closing empty entry.
-        qsizetype used = 0;
-        qsizetype start = 0;
-        while (start < list.size() && list[start] != '\0') {
-            const qsizetype end = list.indexOf('\0', start);
-            if (end + 2 > size) {
-                break;
-            }
-            used = end + 1;
-            start = end + 1;
-        }
-        std::memcpy(drives, list.constData(), static_cast<std::size_t>(used));
-        return kOk;
+        return code;
     });
 }
 
 LONG SyncTandemEngine::GetDriveInfo(MachinePathRecord* drive, ITandemDrive** info) {
-    PathArgument a;
-    if (info == nullptr) {
-        return kErrorInvalidParameter;
-    }
-    *info = nullptr;
-    if (const LONG code = argumentOf(drive, &a); code != kOk) {
+    if (const LONG code = clearOut(info); code != kOk) {
         return code;
     }
-    return run([&](Work& w) {
+    return onPath(drive, [info](Request& r, const PathArgument& a) {
         DriveInfoRecord record{};
-        const LONG code = w.core.driveInfo(a, &record);
+        const LONG code = r.core.driveInfo(a, &record);
         if (code == kOk) {
-            SimulatedDrive* object = SimulatedDrive::create();
-            object->slot.fill(record);
-            *info = object;
+            *info = filled<SimulatedDrive>(record);
         }
         return code;
     });
 }
 
 LONG SyncTandemEngine::LabelDrive(MachinePathRecord* drive, const char* label) {
-    PathArgument a;
-    if (const LONG code = argumentOf(drive, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) { return w.core.labelDrive(a, textOf(label)); });
+    return onPath(drive, [label](Request& r, const PathArgument& a) {
+        return r.core.labelDrive(a, textOf(label));
+    });
 }
 
 LONG SyncTandemEngine::Format(MachinePathRecord* drive) {
-    PathArgument a;
-    if (const LONG code = argumentOf(drive, &a); code != kOk) {
-        return code;
-    }
-    return run(
-        [&](Work& w) { return w.core.format(a, percent(w, &ITandemCallbackS::OnFormatProgress)); });
+    return onPath(drive, [](Request& r, const PathArgument& a) {
+        return r.core.format(a, r.percent(&ITandemCallbackS::OnFormatProgress));
+    });
 }
 
 LONG SyncTandemEngine::GetFileInfo(MachinePathRecord* file, ITandemFile** info) {
-    PathArgument a;
-    if (info == nullptr) {
-        return kErrorInvalidParameter;
-    }
-    *info = nullptr;
-    if (const LONG code = argumentOf(file, &a); code != kOk) {
+    if (const LONG code = clearOut(info); code != kOk) {
         return code;
     }
-    return run([&](Work& w) {
+    return onPath(file, [info](Request& r, const PathArgument& a) {
         FileEntry entry;
-        const LONG code = w.core.fileInfo(a, &entry);
+        const LONG code = r.core.fileInfo(a, &entry);
         if (code == kOk) {
             *info = SimulatedFile::create(entry);
         }
@@ -176,129 +113,80 @@ LONG SyncTandemEngine::GetFileInfo(MachinePathRecord* file, ITandemFile** info) 
 }
 
 LONG SyncTandemEngine::CopyFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    PathArgument a;
-    PathArgument b;
-    if (const LONG code = argumentsOf(from, to, &a, &b); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) {
-        return w.core.copyFile(a, b, flags, percent(w, &ITandemCallbackS::OnCopyProgress));
+    return onPaths(from, to, [flags](Request& r, const PathArgument& a, const PathArgument& b) {
+        return r.core.copyFile(a, b, flags, r.percent(&ITandemCallbackS::OnCopyProgress));
     });
 }
 
 LONG SyncTandemEngine::DeleteFile(MachinePathRecord* file) {
-    PathArgument a;
-    if (const LONG code = argumentOf(file, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) { return w.core.deleteFile(a); });
+    return onPath(file, [](Request& r, const PathArgument& a) { return r.core.deleteFile(a); });
 }
 
 LONG SyncTandemEngine::RenameFile(MachinePathRecord* file, const char* newName) {
-    PathArgument a;
-    if (const LONG code = argumentOf(file, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) { return w.core.renameFile(a, textOf(newName)); });
+    return onPath(file, [newName](Request& r, const PathArgument& a) {
+        return r.core.renameFile(a, textOf(newName));
+    });
 }
 
 LONG SyncTandemEngine::MoveFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    PathArgument a;
-    PathArgument b;
-    if (const LONG code = argumentsOf(from, to, &a, &b); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) {
-        return w.core.moveFile(a, b, flags, percent(w, &ITandemCallbackS::OnCopyProgress));
+    return onPaths(from, to, [flags](Request& r, const PathArgument& a, const PathArgument& b) {
+        return r.core.moveFile(a, b, flags, r.percent(&ITandemCallbackS::OnCopyProgress));
     });
 }
 
 LONG SyncTandemEngine::SetAttributes(MachinePathRecord* file, LONG attributes) {
-    PathArgument a;
-    if (const LONG code = argumentOf(file, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) { return w.core.setAttributes(a, attributes); });
+    return onPath(file, [attributes](Request& r, const PathArgument& a) {
+        return r.core.setAttributes(a, attributes);
+    });
 }
 
 LONG SyncTandemEngine::GetDirectory(MachinePathRecord* directory, ITandemDirectory** listing,
                                     SHORT* count) {
-    PathArgument a;
-    if (listing == nullptr) {
-        return kErrorInvalidParameter;
+    if (const LONG code = clearOut(listing); code != kOk) {
+        return code;
     }
-    *listing = nullptr;
     if (count != nullptr) {
         *count = 0;
     }
-    if (const LONG code = argumentOf(directory, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) {
+    return onPath(directory, [listing, count](Request& r, const PathArgument& a) {
         std::vector<FileEntry> entries;
-        const LONG code = w.core.directory(a, &entries);
+        const LONG code = r.core.directory(a, &entries);
         if (code == kOk) {
-            SimulatedDirectory* object = SimulatedDirectory::create();
             if (count != nullptr) {
                 *count = static_cast<SHORT>(static_cast<com::USHORT>(entries.size()));
             }
-            object->slot.fill(entries);
-            *listing = object;
+            *listing = filled<SimulatedDirectory>(entries);
         }
         return code;
     });
 }
 
 LONG SyncTandemEngine::CreateDirectory(MachinePathRecord* directory) {
-    PathArgument a;
-    if (const LONG code = argumentOf(directory, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) { return w.core.createDirectory(a); });
+    return onPath(directory,
+                  [](Request& r, const PathArgument& a) { return r.core.createDirectory(a); });
 }
 
 LONG SyncTandemEngine::DeleteDirectory(MachinePathRecord* directory) {
-    PathArgument a;
-    if (const LONG code = argumentOf(directory, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) { return w.core.deleteDirectory(a); });
+    return onPath(directory,
+                  [](Request& r, const PathArgument& a) { return r.core.deleteDirectory(a); });
 }
 
 LONG SyncTandemEngine::CopyDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    PathArgument a;
-    PathArgument b;
-    if (const LONG code = argumentsOf(from, to, &a, &b); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) {
-        return w.core.copyDirectory(
-            a, b, flags,
-            [&w](const QByteArray& name) { w.callback.OnCopyDirectoryProgress(name.constData()); },
-            w.cancelled);
+    return onPaths(from, to, [flags](Request& r, const PathArgument& a, const PathArgument& b) {
+        return r.core.copyDirectory(a, b, flags, r.folderProgress(), r.cancelled);
     });
 }
 
 LONG SyncTandemEngine::MoveDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    PathArgument a;
-    PathArgument b;
-    if (const LONG code = argumentsOf(from, to, &a, &b); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) {
-        return w.core.moveDirectory(
-            a, b, flags,
-            [&w](const QByteArray& name) { w.callback.OnCopyDirectoryProgress(name.constData()); },
-            w.cancelled);
+    return onPaths(from, to, [flags](Request& r, const PathArgument& a, const PathArgument& b) {
+        return r.core.moveDirectory(a, b, flags, r.folderProgress(), r.cancelled);
     });
 }
 
 LONG SyncTandemEngine::RenameDirectory(MachinePathRecord* directory, const char* newName) {
-    PathArgument a;
-    if (const LONG code = argumentOf(directory, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) { return w.core.renameDirectory(a, textOf(newName)); });
+    return onPath(directory, [newName](Request& r, const PathArgument& a) {
+        return r.core.renameDirectory(a, textOf(newName));
+    });
 }
 
 LONG SyncTandemEngine::GetMachineInfo(SHORT machine, char* owner, LONG size, SHORT* type) {
@@ -307,9 +195,9 @@ LONG SyncTandemEngine::GetMachineInfo(SHORT machine, char* owner, LONG size, SHO
     }
     owner[0] = '\0';
     *type = 0;
-    return run([&](Work& w) {
+    return dispatch([&](Request& r) {
         QByteArray text;
-        const LONG code = w.core.machineInfo(machine, &text, type);
+        const LONG code = r.core.machineInfo(machine, &text, type);
         const auto length = static_cast<std::size_t>(std::min<qsizetype>(text.size(), size - 1));
         std::memcpy(owner, text.constData(), length);
         owner[length] = '\0';
@@ -318,91 +206,47 @@ LONG SyncTandemEngine::GetMachineInfo(SHORT machine, char* owner, LONG size, SHO
 }
 
 LONG SyncTandemEngine::GetExtraMachineInfo(SHORT machine, ITandemMachine** info) {
-    if (info == nullptr) {
-        return kErrorInvalidParameter;
+    if (const LONG code = clearOut(info); code != kOk) {
+        return code;
     }
-    *info = nullptr;
-    return run([&](Work& w) {
+    return dispatch([&](Request& r) {
         MachineInfoRecord record{};
-        const LONG code = w.core.extraMachineInfo(machine, &record);
+        const LONG code = r.core.extraMachineInfo(machine, &record);
         if (code == kOk) {
-            SimulatedMachine* object = SimulatedMachine::create();
-            object->slot.fill(record);
-            *info = object;
+            *info = filled<SimulatedMachine>(record);
         }
         return code;
     });
 }
 
 LONG SyncTandemEngine::MachineSyncTime() {
-    return run([](Work& w) { return w.core.syncTime(); });
-}
-
-LONG SyncTandemEngine::Reserved25() {
-    return kErrorNotSupported;
-}
-
-LONG SyncTandemEngine::ParseFile(const char* part1, const char* part2, const char* part3,
-                                 ParseRecord* parsed) {
-    return parsePath(part1, part2, part3, parsed);
-}
-
-LONG SyncTandemEngine::MatchWildcard(const char* name, const char* wildcard, BOOL ignoreCase,
-                                     BOOL* result) {
-    return matchWildcardCall(name, wildcard, ignoreCase, result);
-}
-
-LONG SyncTandemEngine::CancelOperation(LONG* result) {
-    // Cancels the request running now (its number is the latest one).
-    cancelledUpTo_.store(sequence_.load());
-    if (result != nullptr) {
-        *result = kOk;
-    }
-    return kOk;
+    return dispatch([](Request& r) { return r.core.syncTime(); });
 }
 
 LONG SyncTandemEngine::ClosePrograms(MachinePathRecord* drive) {
-    PathArgument a;
-    if (const LONG code = argumentOf(drive, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) {
-        return w.core.closePrograms(a, [&w](const QByteArray& application, const QByteArray& file) {
-            w.callback.OnCloseProgramProgress(application.constData(), file.constData());
-        });
+    return onPath(drive, [](Request& r, const PathArgument& a) {
+        return r.core.closePrograms(a, r.closeProgress());
     });
 }
 
 LONG SyncTandemEngine::StartProgram(MachinePathRecord* file) {
-    PathArgument a;
-    if (const LONG code = argumentOf(file, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) { return w.core.startProgram(a); });
+    return onPath(file, [](Request& r, const PathArgument& a) { return r.core.startProgram(a); });
 }
 
 LONG SyncTandemEngine::StopProgram(MachinePathRecord* file) {
-    PathArgument a;
-    if (const LONG code = argumentOf(file, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) { return w.core.stopProgram(a); });
+    return onPath(file, [](Request& r, const PathArgument& a) { return r.core.stopProgram(a); });
 }
 
 LONG SyncTandemEngine::ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) {
-    PathArgument a;
-    if (const LONG code = argumentOf(toFile, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) { return w.core.readConfig(fromMachine, a); });
+    return onPath(toFile, [fromMachine](Request& r, const PathArgument& a) {
+        return r.core.readConfig(fromMachine, a);
+    });
 }
 
 LONG SyncTandemEngine::WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) {
-    PathArgument a;
-    if (const LONG code = argumentOf(fromFile, &a); code != kOk) {
-        return code;
-    }
-    return run([&](Work& w) { return w.core.writeConfig(a, toMachine); });
+    return onPath(fromFile, [toMachine](Request& r, const PathArgument& a) {
+        return r.core.writeConfig(a, toMachine);
+    });
 }
 
 } // namespace velox::simulator

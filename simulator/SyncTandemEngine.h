@@ -6,14 +6,9 @@
 // Init return 21. CancelOperation, from another thread, stops the running
 // copy, format or folder copy with 1223.
 
-#include "platform/com/ComPtr.h"
-#include "simulator/EngineCore.h"
-#include "simulator/EngineObjectBase.h"
-#include "simulator/LinkConfiguration.h"
+#include "simulator/TandemEngineBase.h"
 #include "tanlink/TandemEngineS.h"
 
-#include <atomic>
-#include <cstdint>
 #include <mutex>
 
 namespace velox::simulator {
@@ -21,14 +16,13 @@ namespace velox::simulator {
 using tanlink::ITandemCallbackS;
 using tanlink::MachinePathRecord;
 
-class SyncTandemEngine final : public EngineObjectBase<tanlink::ITandemEngineS> {
+class SyncTandemEngine final
+    : public TandemEngineBase<SyncTandemEngine, tanlink::ITandemEngineS, ITandemCallbackS> {
 public:
     // A new engine with one reference, on the handheld in `handheldRoot`.
     static SyncTandemEngine* create(const QString& handheldRoot);
 
     LONG Init(ITandemCallbackS* callback) override;
-    LONG SetConfiguration(LONG* result, LONG baud, LONG port) override;
-    LONG GetConfiguration(LONG* result, LONG* baud, LONG* port) override;
     LONG Connect(LONG timeOutMilliseconds) override;
     LONG Disconnect() override;
     LONG GetDrives(MachinePathRecord* machine, char* drives, LONG size) override;
@@ -51,12 +45,6 @@ public:
     LONG GetMachineInfo(SHORT machine, char* owner, LONG size, SHORT* type) override;
     LONG GetExtraMachineInfo(SHORT machine, tanlink::ITandemMachine** info) override;
     LONG MachineSyncTime() override;
-    LONG Reserved25() override;
-    LONG ParseFile(const char* part1, const char* part2, const char* part3,
-                   tanlink::ParseRecord* parsed) override;
-    LONG MatchWildcard(const char* name, const char* wildcard, com::BOOL ignoreCase,
-                       com::BOOL* result) override;
-    LONG CancelOperation(LONG* result) override;
     LONG ClosePrograms(MachinePathRecord* drive) override;
     LONG StartProgram(MachinePathRecord* file) override;
     LONG StopProgram(MachinePathRecord* file) override;
@@ -64,26 +52,23 @@ public:
     LONG WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) override;
 
 private:
-    struct Work {
-        EngineCore& core;
-        ITandemCallbackS& callback;
-        CancelCheck cancelled;
-    };
+    friend TandemEngineBase;
 
     explicit SyncTandemEngine(const QString& handheldRoot);
-    ~SyncTandemEngine() override;
+    ~SyncTandemEngine() override = default;
 
     // Runs `work` under the engine's lock; 21 before Init.
-    LONG run(const std::function<LONG(Work&)>& work);
-    static PercentProgress percent(Work& work, LONG (ITandemCallbackS::*report)(SHORT, com::BOOL*));
+    template <typename Fn> LONG dispatch(Fn work) {
+        const com::ComPtr<ITandemCallbackS> callback = this->callback();
+        if (!callback) {
+            return tanlink::kErrorNotReady;
+        }
+        std::lock_guard lock(workMutex_);
+        Request request{core_, *callback.get(), numberRequest()};
+        return work(request);
+    }
 
-    std::mutex workMutex_;
-    EngineCore core_; // guarded by workMutex_
-    LinkConfiguration configuration_;
-    std::mutex callbackMutex_;
-    com::ComPtr<ITandemCallbackS> callback_;
-    std::atomic<std::uint64_t> sequence_{0};
-    std::atomic<std::uint64_t> cancelledUpTo_{0};
+    std::mutex workMutex_; // one request at a time on core_
 };
 
 } // namespace velox::simulator

@@ -1,6 +1,6 @@
 #pragma once
 
-// IUnknown and IDispatch of an automation object that wraps one engine
+// The base of an automation object that wraps one engine
 // object. The object starts with one reference (which passes to whoever
 // asked for it), holds the module while it lives, and releases its engine
 // object when its last reference goes: an engine object handed out through
@@ -10,41 +10,23 @@
 // it has a dispatch interface of its own in the type library,
 // `static constexpr const IID* interfaceId` (else null).
 
+#include "platform/com/ComObject.h"
 #include "platform/com/DispatchImpl.h"
 #include "tanlink/EngineCodes.h"
 #include "tanlink/ModuleLock.h"
 #include "tanlink/ObjectNotReady.h"
 
-#include <atomic>
-
 namespace velox::tanlink {
 
 template <typename Derived, typename Engine>
-class AutomationObject : public com::DispatchImpl<Derived> {
+class AutomationObject : public com::ComObject<Derived, com::DispatchImpl<Derived>> {
 public:
-    AutomationObject(const AutomationObject&) = delete;
-    AutomationObject& operator=(const AutomationObject&) = delete;
-
-    com::HRESULT QueryInterface(com::REFIID riid, void** object) override {
-        if (object == nullptr) {
-            return com::E_POINTER;
-        }
-        if (riid == com::IID_IUnknown || riid == com::IID_IDispatch ||
-            (Derived::interfaceId != nullptr && riid == *Derived::interfaceId)) {
-            *object = static_cast<com::IDispatch*>(this);
-            AddRef();
-            return com::S_OK;
-        }
-        *object = nullptr;
-        return com::E_NOINTERFACE;
-    }
-    com::ULONG AddRef() override { return refs_.fetch_add(1, std::memory_order_relaxed) + 1; }
-    com::ULONG Release() override {
-        const com::ULONG left = refs_.fetch_sub(1, std::memory_order_acq_rel) - 1;
-        if (left == 0) {
-            delete static_cast<Derived*>(this);
-        }
-        return left;
+    // IDispatch, and the object's own dispatch interface when it has one.
+    static com::InterfaceTable<Derived> interfaceTable() {
+        static constexpr com::InterfaceEntry<Derived> rows[] = {
+            com::interfaceEntry<Derived, com::IDispatch>(com::IID_IDispatch),
+            com::interfaceEntry<Derived, com::IDispatch>(Derived::interfaceId)};
+        return rows;
     }
 
     // Where the engine writes the engine object: the object out-parameter
@@ -66,7 +48,7 @@ protected:
         return info;
     }
 
-    ~AutomationObject() {
+    ~AutomationObject() override {
         if (engine_ != nullptr) {
             engine_->Release();
         }
@@ -74,7 +56,6 @@ protected:
     }
 
 private:
-    std::atomic<com::ULONG> refs_{1};
     Engine* engine_ = nullptr;
 };
 

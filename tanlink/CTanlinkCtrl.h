@@ -46,7 +46,7 @@ public:
 private:
     friend class LinkControl<CTanlinkCtrl, ITandemEngine, CFSinfo>;
     CTanlinkCtrl() = default;
-    ~CTanlinkCtrl() = default;
+    ~CTanlinkCtrl() override = default;
 };
 
 } // namespace velox::tanlink

@@ -5,7 +5,7 @@
 #include "tanlink/CTdmFile.h"
 #include "tanlink/CTdmMachine.h"
 #include "tanlink/ControlParams.h"
-#include "tanlink/ControlThunk.h"
+#include "tanlink/LinkControlMembers.h"
 
 #include <algorithm>
 #include <vector>
@@ -18,50 +18,49 @@ using namespace control_params;
 namespace {
 
 using C = CTanlinkCtrlS;
-
-constexpr MemberInfo method(DISPID id, const char* name, VARTYPE result,
-                            std::span<const ParamInfo> params, DispatchThunk thunk) {
-    return MemberInfo{id, name, MemberKind::Method, result, params, thunk};
-}
+using M = LinkControlMembers<C>;
 
 // In the order of the dispatch map, which gives the DISPIDs.
 constexpr MemberInfo kMembers[] = {
-    method(1, "Init", VT_I4, {}, controlThunk<C, &C::Init>),
-    method(2, "Connect", VT_I4, kConnect, controlThunk<C, &C::Connect>),
-    method(3, "GetDirectory", VT_DISPATCH, kMachineDirectoryS, controlThunk<C, &C::GetDirectory>),
-    method(4, "Disconnect", VT_I4, {}, controlThunk<C, &C::Disconnect>),
-    method(5, "CopyFile", VT_I4, kFileTransfer, controlThunk<C, &C::CopyFile>),
-    method(6, "MoveFile", VT_I4, kFileTransfer, controlThunk<C, &C::MoveFile>),
-    method(7, "DeleteFile", VT_I4, kMachineFileName, controlThunk<C, &C::DeleteFile>),
-    method(8, "RenameFile", VT_I4, kRenameFile, controlThunk<C, &C::RenameFile>),
-    method(9, "DeleteDirectory", VT_I4, kMachineDirName, controlThunk<C, &C::DeleteDirectory>),
-    method(10, "GetDrives", VT_BSTR, kMachineErrorS, controlThunk<C, &C::GetDrives>),
-    method(11, "GetDriveInfo", VT_DISPATCH, kMachineDriveNameS, controlThunk<C, &C::GetDriveInfo>),
-    method(12, "LabelDrive", VT_I4, kLabelDrive, controlThunk<C, &C::LabelDrive>),
-    method(13, "CreateDirectory", VT_I4, kMachineDirName, controlThunk<C, &C::CreateDirectory>),
-    method(14, "MoveDirectory", VT_I4, kDirectoryTransfer, controlThunk<C, &C::MoveDirectory>),
-    method(15, "SetAttributes", VT_I4, kSetAttributes, controlThunk<C, &C::SetAttributes>),
-    method(16, "ParseFile", VT_BSTR, kParseFile, controlThunk<C, &C::ParseFile>),
-    method(17, "CopyDirectory", VT_I4, kDirectoryTransfer, controlThunk<C, &C::CopyDirectory>),
-    method(18, "RenameDirectory", VT_I4, kRenameDirectory, controlThunk<C, &C::RenameDirectory>),
-    method(19, "GetFileInfo", VT_DISPATCH, kMachineFileNameS, controlThunk<C, &C::GetFileInfo>),
-    method(20, "GetMachineOwnerInfo", VT_BSTR, kMachineErrorS,
-           controlThunk<C, &C::GetMachineOwnerInfo>),
-    method(21, "GetExtraMachineInfo", VT_DISPATCH, kMachineErrorS,
-           controlThunk<C, &C::GetExtraMachineInfo>),
-    method(22, "MachineSyncTime", VT_I4, {}, controlThunk<C, &C::MachineSyncTime>),
-    method(23, "Format", VT_I4, kMachineDrive, controlThunk<C, &C::Format>),
-    method(24, "MatchWildcard", VT_BOOL, kMatchWildcard, controlThunk<C, &C::MatchWildcard>),
-    method(25, "SetConfiguration", VT_I4, kSetConfiguration, controlThunk<C, &C::SetConfiguration>),
-    method(26, "GetConfiguration", VT_I4, kGetConfiguration, controlThunk<C, &C::GetConfiguration>),
-    method(27, "ClosePrograms", VT_I4, kMachineDrive, controlThunk<C, &C::ClosePrograms>),
-    method(28, "StartProgram", VT_I4, kMachineFile, controlThunk<C, &C::StartProgram>),
-    method(29, "StopProgram", VT_I4, kMachineFile, controlThunk<C, &C::StopProgram>),
-    method(30, "ReadConfig", VT_I4, kReadConfig, controlThunk<C, &C::ReadConfig>),
-    method(31, "WriteConfig", VT_I4, kWriteConfig, controlThunk<C, &C::WriteConfig>),
-    method(32, "GetMachineTypeInfo", VT_I4, kMachineErrorS,
-           controlThunk<C, &C::GetMachineTypeInfo>),
-    method(DISPID_ABOUTBOX, "AboutBox", VT_EMPTY, {}, controlThunk<C, &C::AboutBox>),
+    M::init(1),
+    M::connect(2),
+    controlMethod(3, "GetDirectory", VT_DISPATCH, kMachineDirectoryS,
+                  controlThunk<C, &C::GetDirectory>),
+    M::disconnect(4),
+    M::copyFile(5),
+    M::moveFile(6),
+    M::deleteFile(7),
+    M::renameFile(8),
+    M::deleteDirectory(9),
+    controlMethod(10, "GetDrives", VT_BSTR, kMachineErrorS, controlThunk<C, &C::GetDrives>),
+    controlMethod(11, "GetDriveInfo", VT_DISPATCH, kMachineDriveNameS,
+                  controlThunk<C, &C::GetDriveInfo>),
+    M::labelDrive(12),
+    M::createDirectory(13),
+    M::moveDirectory(14),
+    M::setAttributes(15),
+    M::parseFile(16),
+    M::copyDirectory(17),
+    M::renameDirectory(18),
+    controlMethod(19, "GetFileInfo", VT_DISPATCH, kMachineFileNameS,
+                  controlThunk<C, &C::GetFileInfo>),
+    controlMethod(20, "GetMachineOwnerInfo", VT_BSTR, kMachineErrorS,
+                  controlThunk<C, &C::GetMachineOwnerInfo>),
+    controlMethod(21, "GetExtraMachineInfo", VT_DISPATCH, kMachineErrorS,
+                  controlThunk<C, &C::GetExtraMachineInfo>),
+    M::machineSyncTime(22),
+    M::format(23),
+    M::matchWildcard(24),
+    M::setConfiguration(25),
+    M::getConfiguration(26),
+    M::closePrograms(27),
+    M::startProgram(28),
+    M::stopProgram(29),
+    M::readConfig(30),
+    M::writeConfig(31),
+    controlMethod(32, "GetMachineTypeInfo", VT_I4, kMachineErrorS,
+                  controlThunk<C, &C::GetMachineTypeInfo>),
+    M::aboutBox(),
 };
 
 const InterfaceInfo kInterface{IID__DTandemEngS, "_DTandemEngS", kMembers, nullptr,

@@ -53,7 +53,7 @@ public:
 private:
     friend class LinkControl<CTanlinkCtrlS, ITandemEngineS, CFSinfoS>;
     CTanlinkCtrlS() = default;
-    ~CTanlinkCtrlS() = default;
+    ~CTanlinkCtrlS() override = default;
 
     // The engine, or null with CO_E_NOTINITIALIZED in lError.
     ITandemEngineS* engineFor(LONG* lError);

@@ -34,31 +34,6 @@ CTanlinkPropPage::~CTanlinkPropPage() {
     moduleLock().unlock();
 }
 
-HRESULT CTanlinkPropPage::QueryInterface(REFIID riid, void** object) {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (riid == IID_IUnknown || riid == IID_IPropertyPage) {
-        *object = static_cast<IPropertyPage*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG CTanlinkPropPage::AddRef() {
-    return refs_.fetch_add(1, std::memory_order_relaxed) + 1;
-}
-
-ULONG CTanlinkPropPage::Release() {
-    const ULONG left = refs_.fetch_sub(1, std::memory_order_acq_rel) - 1;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
-}
-
 HRESULT CTanlinkPropPage::SetPageSite(IPropertyPageSite* site) {
     if (site != nullptr) {
         site->AddRef();

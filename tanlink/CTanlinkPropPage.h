@@ -4,30 +4,23 @@
 // properties of their own, so the page (dialog 100, caption string 100)
 // holds one line of text and no controls, and applying it changes nothing.
 
+#include "platform/com/ComObject.h"
 #include "platform/com/PropertyPages.h"
 
 #include <QPointer>
 #include <QWidget>
-#include <atomic>
 
 namespace velox::tanlink {
 
 inline constexpr com::CLSID CLSID_TanlinkPropPage = {
     0x3C476934, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
 
-class CTanlinkPropPage final : public com::IPropertyPage {
+class CTanlinkPropPage final : public com::ComObject<CTanlinkPropPage, com::IPropertyPage> {
 public:
     using HRESULT = com::HRESULT;
 
     // A new page object with one reference.
     static CTanlinkPropPage* create() { return new CTanlinkPropPage; }
-
-    CTanlinkPropPage(const CTanlinkPropPage&) = delete;
-    CTanlinkPropPage& operator=(const CTanlinkPropPage&) = delete;
-
-    HRESULT QueryInterface(com::REFIID riid, void** object) override;
-    com::ULONG AddRef() override;
-    com::ULONG Release() override;
 
     HRESULT SetPageSite(com::IPropertyPageSite* site) override;
     HRESULT Activate(QWidget* parent, const com::RECT* position, com::BOOL modal) override;
@@ -48,9 +41,8 @@ public:
 
 private:
     CTanlinkPropPage();
-    ~CTanlinkPropPage();
+    ~CTanlinkPropPage() override;
 
-    std::atomic<com::ULONG> refs_{1};
     com::IPropertyPageSite* site_ = nullptr;
     QPointer<QWidget> page_;
 };

@@ -32,7 +32,7 @@ public:
 private:
     friend class AutomationObject<CTdmDirObj, ITandemDirectory>;
     CTdmDirObj() = default;
-    ~CTdmDirObj() = default;
+    ~CTdmDirObj() override = default;
 };
 
 // The error of writing a property that cannot be set.

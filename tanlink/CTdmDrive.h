@@ -32,7 +32,7 @@ public:
 private:
     friend class AutomationObject<CTdmDrive, ITandemDrive>;
     CTdmDrive() = default;
-    ~CTdmDrive() = default;
+    ~CTdmDrive() override = default;
 };
 
 } // namespace velox::tanlink

@@ -43,7 +43,7 @@ public:
 private:
     friend class AutomationObject<CTdmFile, ITandemFile>;
     CTdmFile() = default;
-    ~CTdmFile() = default;
+    ~CTdmFile() override = default;
 };
 
 } // namespace velox::tanlink

@@ -41,7 +41,7 @@ public:
 private:
     friend class AutomationObject<CTdmMachine, ITandemMachine>;
     CTdmMachine() = default;
-    ~CTdmMachine() = default;
+    ~CTdmMachine() override = default;
 };
 
 } // namespace velox::tanlink

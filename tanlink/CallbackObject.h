@@ -1,48 +1,25 @@
 #pragma once
 
-// IUnknown of a callback object (CFSinfo, CFSinfoS) and the way its calls
+// A callback object (CFSinfo, CFSinfoS) and the way its calls
 // reach the control: a back pointer that the control sets in Init and clears
 // when its last reference goes. The engine may call back on any thread at
 // any time, also after the control has gone; each event pins the control
 // with a reference while it fires, and a call that finds no control (or one
 // already ending) fires nothing.
 
+#include "platform/com/ComObject.h"
 #include "platform/com/Dispatch.h"
 #include "tanlink/EventArguments.h"
 #include "tanlink/ModuleLock.h"
 
-#include <atomic>
 #include <mutex>
 
 namespace velox::tanlink {
 
-template <typename Interface, typename Control> class CallbackObject : public Interface {
+template <typename Interface, typename Control>
+class CallbackObject : public com::ComObject<CallbackObject<Interface, Control>, Interface> {
 public:
     using CallbackInterface = Interface;
-
-    CallbackObject(const CallbackObject&) = delete;
-    CallbackObject& operator=(const CallbackObject&) = delete;
-
-    com::HRESULT QueryInterface(com::REFIID riid, void** object) override {
-        if (object == nullptr) {
-            return com::E_POINTER;
-        }
-        if (riid == com::IID_IUnknown || riid == Interface::iid) {
-            *object = static_cast<Interface*>(this);
-            AddRef();
-            return com::S_OK;
-        }
-        *object = nullptr;
-        return com::E_NOINTERFACE;
-    }
-    com::ULONG AddRef() override { return refs_.fetch_add(1, std::memory_order_relaxed) + 1; }
-    com::ULONG Release() override {
-        const com::ULONG left = refs_.fetch_sub(1, std::memory_order_acq_rel) - 1;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
 
     // The control this object reports to (Init), or none (the control ends).
     void attach(Control* control) {
@@ -53,7 +30,7 @@ public:
 
 protected:
     CallbackObject() { moduleLock().lock(); }
-    virtual ~CallbackObject() { moduleLock().unlock(); }
+    ~CallbackObject() override { moduleLock().unlock(); }
 
     // Fires event `id` on the calling thread through the control, if there
     // still is one. Callback methods always return 0.
@@ -89,7 +66,6 @@ protected:
     }
 
 private:
-    std::atomic<com::ULONG> refs_{1};
     std::mutex mutex_;
     Control* control_ = nullptr;
 };

@@ -4,7 +4,8 @@
 // member table, the connection point of its event interface, the engine and
 // callback object made by Init, the methods whose engine calls are the same
 // for both engines, the design-time drawing, the property exchange and the
-// About box.
+// About box. The bodies are in LinkControl.cpp, made there for both
+// controls.
 //
 // Derived (CTanlinkCtrl, CTanlinkCtrlS) provides
 //   static const com::InterfaceInfo& dispatchInterface();
@@ -23,6 +24,7 @@
 #include "platform/com/Ansi.h"
 #include "platform/com/ClassInfo.h"
 #include "platform/com/ComError.h"
+#include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/ConnectionPointContainerImpl.h"
 #include "platform/com/DispatchImpl.h"
@@ -34,10 +36,9 @@
 #include "tanlink/PropExchange.h"
 #include "tanlink/TanlinkResources.h"
 
-#include <QPainter>
 #include <QRect>
-#include <atomic>
-#include <cstring>
+
+class QPainter;
 
 namespace velox::tanlink {
 
@@ -49,10 +50,13 @@ inline constexpr com::HRESULT kPathTooLongResult =
     com::hresult(0x80070000u | static_cast<com::DWORD>(kErrorPathTooLong));
 
 template <typename Derived, typename Engine, typename Callback>
-class LinkControl : public com::DispatchImpl<Derived>,
-                    public com::ConnectionPointContainerImpl,
-                    public com::IProvideClassInfo2,
-                    public OleControlImpl<Derived> {
+class LinkControl
+    : public com::ComObject<Derived, com::DispatchImpl<Derived>, com::ConnectionPointContainerImpl,
+                            com::IProvideClassInfo2, OleControlImpl<Derived>> {
+    using Base =
+        com::ComObject<Derived, com::DispatchImpl<Derived>, com::ConnectionPointContainerImpl,
+                       com::IProvideClassInfo2, OleControlImpl<Derived>>;
+
 public:
     using BSTR = com::BSTR;
     using HRESULT = com::HRESULT;
@@ -61,74 +65,33 @@ public:
     using ULONG = com::ULONG;
     using REFIID = com::REFIID;
 
-    LinkControl(const LinkControl&) = delete;
-    LinkControl& operator=(const LinkControl&) = delete;
-
-    // IUnknown
-    HRESULT QueryInterface(REFIID riid, void** object) override {
-        if (object == nullptr) {
-            return com::E_POINTER;
-        }
-        *object = nullptr;
-        if (riid == com::IID_IUnknown || riid == com::IID_IDispatch ||
-            riid == Derived::dispatchIid) {
-            *object = static_cast<com::IDispatch*>(this);
-        } else if (riid == com::IID_IConnectionPointContainer) {
-            *object = static_cast<com::IConnectionPointContainer*>(this);
-        } else if (riid == com::IID_IProvideClassInfo || riid == com::IID_IProvideClassInfo2) {
-            *object = static_cast<com::IProvideClassInfo2*>(this);
-        } else if (void* control = this->controlInterface(riid)) {
-            *object = control;
-        } else {
-            return com::E_NOINTERFACE;
-        }
-        AddRef();
-        return com::S_OK;
+    // IUnknown: IDispatch (also as the control's dispatch interface), the
+    // connection points, the class information, then the OLE control
+    // interfaces.
+    static com::InterfaceTable<Derived> interfaceTable() {
+        using com::interfaceEntry;
+        static constexpr com::InterfaceEntry<Derived> rows[] = {
+            interfaceEntry<Derived, com::IDispatch>(com::IID_IDispatch),
+            interfaceEntry<Derived, com::IDispatch>(Derived::dispatchIid),
+            interfaceEntry<Derived, com::IConnectionPointContainer>(
+                com::IID_IConnectionPointContainer),
+            interfaceEntry<Derived, com::IProvideClassInfo2>(com::IID_IProvideClassInfo),
+            interfaceEntry<Derived, com::IProvideClassInfo2>(com::IID_IProvideClassInfo2)};
+        return rows;
     }
-    ULONG AddRef() override { return refs_.fetch_add(1, std::memory_order_relaxed) + 1; }
-    ULONG Release() override {
-        const ULONG left = refs_.fetch_sub(1, std::memory_order_acq_rel) - 1;
-        if (left == 0) {
-            // From here on no callback reaches this control.
-            if (callback_) {
-                callback_->detach();
-            }
-            delete static_cast<Derived*>(this);
-        }
-        return left;
+    void* findInterface(REFIID riid) {
+        void* found = Base::findInterface(riid);
+        return found != nullptr ? found : this->controlInterface(riid);
     }
 
     // IProvideClassInfo2: no type information objects here; the event
     // interface is named by GetGUID.
-    HRESULT GetClassInfo(com::ITypeInfo** typeInfo) override {
-        if (typeInfo != nullptr) {
-            *typeInfo = nullptr;
-        }
-        return com::E_NOTIMPL;
-    }
-    HRESULT GetGUID(com::DWORD kind, com::GUID* guid) override {
-        if (guid == nullptr) {
-            return com::E_POINTER;
-        }
-        if (kind != com::GUIDKIND_DEFAULT_SOURCE_DISP_IID) {
-            *guid = com::GUID_NULL;
-            return com::E_INVALIDARG;
-        }
-        *guid = Derived::eventsIid;
-        return com::S_OK;
-    }
+    HRESULT GetClassInfo(com::ITypeInfo** typeInfo) override;
+    HRESULT GetGUID(com::DWORD kind, com::GUID* guid) override;
 
     // Takes a reference for the firing of one event, unless the control is
     // already ending (its count has reached 0).
-    bool pinForEvent() {
-        ULONG count = refs_.load(std::memory_order_relaxed);
-        while (count != 0) {
-            if (refs_.compare_exchange_weak(count, count + 1, std::memory_order_acq_rel)) {
-                return true;
-            }
-        }
-        return false;
-    }
+    bool pinForEvent() { return this->tryAddRef(); }
     // Fires an event to every advised sink on the calling thread.
     void fireEvent(com::DISPID id, com::VARIANT* args, com::UINT count) {
         events_.fire(id, args, count);
@@ -138,221 +101,64 @@ public:
     // DISPID 1: makes the callback object and the engine and hands the
     // engine the callback interface. A second Init first lets go of the
     // engine and callback object of the first.
-    LONG Init() {
-        releaseEngine();
-        callback_ = com::ComPtr<Callback>::attach(Callback::create());
-        callback_->attach(static_cast<Derived*>(this));
-        const HRESULT created =
-            com::CoCreateInstance(Derived::engineClass, nullptr, com::CLSCTX_INPROC_SERVER,
-                                  Engine::iid, engine_.putVoid());
-        if (com::FAILED(created)) {
-            engine_.reset();
-            return created;
-        }
-        using CallbackInterface = typename Callback::CallbackInterface;
-        com::ComPtr<CallbackInterface> iface = callback_.template as<CallbackInterface>();
-        const LONG code = engine_->Init(iface.get());
-        ready_ = code == kOk;
-        return code;
-    }
+    LONG Init();
 
     // DISPID 2
-    LONG Connect(LONG timeOutMiliseconds) {
-        Engine* e = engine();
-        return e != nullptr ? e->Connect(timeOutMiliseconds) : com::CO_E_NOTINITIALIZED;
-    }
+    LONG Connect(LONG timeOutMiliseconds);
 
     // DISPID 4: disconnects when there is an engine; always 0.
-    LONG Disconnect() {
-        if (engine_) {
-            engine_->Disconnect();
-        }
-        return 0;
-    }
+    LONG Disconnect();
 
-    LONG CopyFile(SHORT machineFrom, BSTR fileFrom, SHORT machineTo, BSTR fileTo, SHORT flags) {
-        return withTwoPaths(machineFrom, fileFrom, machineTo, fileTo,
-                            [flags](Engine* e, MachinePathRecord& from, MachinePathRecord& to) {
-                                return e->CopyFile(&from, &to, flags);
-                            });
-    }
-    LONG MoveFile(SHORT machineFrom, BSTR fileFrom, SHORT machineTo, BSTR fileTo, SHORT flags) {
-        return withTwoPaths(machineFrom, fileFrom, machineTo, fileTo,
-                            [flags](Engine* e, MachinePathRecord& from, MachinePathRecord& to) {
-                                return e->MoveFile(&from, &to, flags);
-                            });
-    }
-    LONG DeleteFile(SHORT machine, BSTR fileName) {
-        return withPath(machine, fileName,
-                        [](Engine* e, MachinePathRecord& rec) { return e->DeleteFile(&rec); });
-    }
-    LONG RenameFile(SHORT machine, BSTR oldFileName, BSTR newFileName) {
-        const QByteArray newName = ansi(newFileName);
-        return withPath(machine, oldFileName, [&newName](Engine* e, MachinePathRecord& rec) {
-            return e->RenameFile(&rec, newName.constData());
-        });
-    }
-    LONG DeleteDirectory(SHORT machine, BSTR dirName) {
-        return withPath(machine, dirName,
-                        [](Engine* e, MachinePathRecord& rec) { return e->DeleteDirectory(&rec); });
-    }
-    LONG LabelDrive(SHORT machine, BSTR driveName, BSTR label) {
-        const QByteArray text = ansi(label);
-        return withPath(machine, driveName, [&text](Engine* e, MachinePathRecord& rec) {
-            return e->LabelDrive(&rec, text.constData());
-        });
-    }
-    LONG CreateDirectory(SHORT machine, BSTR dirName) {
-        return withPath(machine, dirName,
-                        [](Engine* e, MachinePathRecord& rec) { return e->CreateDirectory(&rec); });
-    }
-    LONG MoveDirectory(SHORT fromMachine, BSTR fromDir, SHORT toMachine, BSTR toDir, SHORT flags) {
-        return withTwoPaths(fromMachine, fromDir, toMachine, toDir,
-                            [flags](Engine* e, MachinePathRecord& from, MachinePathRecord& to) {
-                                return e->MoveDirectory(&from, &to, flags);
-                            });
-    }
-    LONG SetAttributes(SHORT machine, BSTR fileName, LONG attributes) {
-        return withPath(machine, fileName, [attributes](Engine* e, MachinePathRecord& rec) {
-            return e->SetAttributes(&rec, attributes);
-        });
-    }
-    LONG CopyDirectory(SHORT fromMachine, BSTR fromDir, SHORT toMachine, BSTR toDir, SHORT flags) {
-        return withTwoPaths(fromMachine, fromDir, toMachine, toDir,
-                            [flags](Engine* e, MachinePathRecord& from, MachinePathRecord& to) {
-                                return e->CopyDirectory(&from, &to, flags);
-                            });
-    }
-    LONG RenameDirectory(SHORT machine, BSTR fromDir, BSTR toDir) {
-        const QByteArray newName = ansi(toDir);
-        return withPath(machine, fromDir, [&newName](Engine* e, MachinePathRecord& rec) {
-            return e->RenameDirectory(&rec, newName.constData());
-        });
-    }
-    LONG MachineSyncTime() {
-        Engine* e = engine();
-        return e != nullptr ? e->MachineSyncTime() : com::CO_E_NOTINITIALIZED;
-    }
-    LONG Format(SHORT machine, BSTR drive) {
-        return withPath(machine, drive,
-                        [](Engine* e, MachinePathRecord& rec) { return e->Format(&rec); });
-    }
+    LONG CopyFile(SHORT machineFrom, BSTR fileFrom, SHORT machineTo, BSTR fileTo, SHORT flags);
+    LONG MoveFile(SHORT machineFrom, BSTR fileFrom, SHORT machineTo, BSTR fileTo, SHORT flags);
+    LONG DeleteFile(SHORT machine, BSTR fileName);
+    LONG RenameFile(SHORT machine, BSTR oldFileName, BSTR newFileName);
+    LONG DeleteDirectory(SHORT machine, BSTR dirName);
+    LONG LabelDrive(SHORT machine, BSTR driveName, BSTR label);
+    LONG CreateDirectory(SHORT machine, BSTR dirName);
+    LONG MoveDirectory(SHORT fromMachine, BSTR fromDir, SHORT toMachine, BSTR toDir, SHORT flags);
+    LONG SetAttributes(SHORT machine, BSTR fileName, LONG attributes);
+    LONG CopyDirectory(SHORT fromMachine, BSTR fromDir, SHORT toMachine, BSTR toDir, SHORT flags);
+    LONG RenameDirectory(SHORT machine, BSTR fromDir, BSTR toDir);
+    LONG MachineSyncTime();
+    LONG Format(SHORT machine, BSTR drive);
     // The engine's answer, whatever code the engine call itself returns.
-    SHORT MatchWildcard(BSTR fileName, BSTR wildcard, SHORT ignoreCase) {
-        Engine* e = requireEngine();
-        const QByteArray name = ansi(fileName);
-        const QByteArray pattern = ansi(wildcard);
-        com::BOOL result = com::FALSE;
-        e->MatchWildcard(name.constData(), pattern.constData(),
-                         ignoreCase != 0 ? com::TRUE : com::FALSE, &result);
-        return result != com::FALSE ? com::VARIANT_TRUE : com::VARIANT_FALSE;
-    }
-    LONG SetConfiguration(LONG baud, LONG port) {
-        Engine* e = engine();
-        if (e == nullptr) {
-            return com::CO_E_NOTINITIALIZED;
-        }
-        LONG result = 0;
-        e->SetConfiguration(&result, baud, port);
-        return result;
-    }
-    LONG GetConfiguration(LONG* baud, LONG* port) {
-        Engine* e = engine();
-        if (e == nullptr) {
-            return com::CO_E_NOTINITIALIZED;
-        }
-        LONG result = 0;
-        e->GetConfiguration(&result, baud, port);
-        return result;
-    }
-    LONG ClosePrograms(SHORT machine, BSTR drive) {
-        return withPath(machine, drive,
-                        [](Engine* e, MachinePathRecord& rec) { return e->ClosePrograms(&rec); });
-    }
-    LONG StartProgram(SHORT machine, BSTR file) {
-        return withPath(machine, file,
-                        [](Engine* e, MachinePathRecord& rec) { return e->StartProgram(&rec); });
-    }
-    LONG StopProgram(SHORT machine, BSTR file) {
-        return withPath(machine, file,
-                        [](Engine* e, MachinePathRecord& rec) { return e->StopProgram(&rec); });
-    }
-    LONG ReadConfig(SHORT fromMachine, SHORT toMachine, BSTR fileName) {
-        return withPath(toMachine, fileName, [fromMachine](Engine* e, MachinePathRecord& rec) {
-            return e->ReadConfig(fromMachine, &rec);
-        });
-    }
-    LONG WriteConfig(SHORT fromMachine, BSTR fileNamem, SHORT toMachine) {
-        return withPath(fromMachine, fileNamem, [toMachine](Engine* e, MachinePathRecord& rec) {
-            return e->WriteConfig(&rec, toMachine);
-        });
-    }
+    SHORT MatchWildcard(BSTR fileName, BSTR wildcard, SHORT ignoreCase);
+    LONG SetConfiguration(LONG baud, LONG port);
+    LONG GetConfiguration(LONG* baud, LONG* port);
+    LONG ClosePrograms(SHORT machine, BSTR drive);
+    LONG StartProgram(SHORT machine, BSTR file);
+    LONG StopProgram(SHORT machine, BSTR file);
+    LONG ReadConfig(SHORT fromMachine, SHORT toMachine, BSTR fileName);
+    LONG WriteConfig(SHORT fromMachine, BSTR fileNamem, SHORT toMachine);
 
     // DISPID -552
     void AboutBox() { showAboutBox(tanlinkAboutBox()); }
 
     // Design time: the control's bitmap stretched over its bounds, copied
     // as it is.
-    void OnDraw(QPainter* painter, const QRect& bounds) const {
-        if (painter == nullptr) {
-            return;
-        }
-        painter->save();
-        painter->setCompositionMode(QPainter::CompositionMode_Source);
-        painter->drawImage(bounds, resourceBitmap(Derived::bitmapId));
-        painter->restore();
-    }
+    void OnDraw(QPainter* painter, const QRect& bounds) const;
 
     // The property exchange: the version (1.0), then the stock state: the
     // extent in HIMETRIC. Loading data that ends early changes nothing and
     // returns false.
-    bool DoPropExchange(PropExchange& px) {
-        com::DWORD version = kPropertyVersion;
-        com::LONG cx = extentWidth_;
-        com::LONG cy = extentHeight_;
-        if (!px.exchange(version) || !px.exchange(cx) || !px.exchange(cy)) {
-            return false;
-        }
-        if (px.isLoading()) {
-            loadedVersion_ = version;
-            extentWidth_ = cx;
-            extentHeight_ = cy;
-        }
-        return true;
-    }
+    bool DoPropExchange(PropExchange& px);
     [[nodiscard]] com::DWORD loadedVersion() const { return loadedVersion_; }
     [[nodiscard]] QSize extent() const { return {extentWidth_, extentHeight_}; }
-    void setExtent(QSize himetric) {
-        extentWidth_ = himetric.width();
-        extentHeight_ = himetric.height();
-    }
+    void setExtent(QSize himetric);
 
     // For tests: whether Init has made an engine and callback object.
     [[nodiscard]] bool hasEngine() const { return static_cast<bool>(engine_); }
     [[nodiscard]] bool hasCallback() const { return static_cast<bool>(callback_); }
 
 protected:
-    LinkControl() : events_(*this, Derived::eventsIid) {
-        addConnectionPoint(events_);
-        moduleLock().lock();
-    }
-    ~LinkControl() {
-        releaseEngine();
-        events_.unadviseAll();
-        this->releaseSite();
-        moduleLock().unlock();
-    }
+    LinkControl();
+    ~LinkControl() override;
 
     // The engine after a successful Init, or null.
     Engine* engine() const { return ready_ ? engine_.get() : nullptr; }
     // The engine, or the call fails with CO_E_NOTINITIALIZED.
-    Engine* requireEngine() const {
-        Engine* e = engine();
-        if (e == nullptr) {
-            throw com::ComError(com::CO_E_NOTINITIALIZED);
-        }
-        return e;
-    }
+    Engine* requireEngine() const;
 
     static QByteArray ansi(BSTR text) { return com::ansiFromUnicode(com::qStringFromBstr(text)); }
     // An empty text as the engine wants an empty part: null.
@@ -406,36 +212,19 @@ protected:
 
     // The record of a path for a request that returns an object: a path
     // that does not fit fails the call.
-    static void packOrFail(SHORT machine, BSTR path, MachinePathRecord& rec) {
-        if (packMachinePath(machine, com::qStringFromBstr(path), rec) != kOk) {
-            throw com::ComError(kPathTooLongResult);
-        }
-    }
+    static void packOrFail(SHORT machine, BSTR path, MachinePathRecord& rec);
 
     // ParseFile of both controls: empty parts reach the engine as null.
-    BSTR parse(BSTR part1, BSTR part2, BSTR part3, ParseRecord& parsed) {
-        Engine* e = requireEngine();
-        const QByteArray p1 = ansi(part1);
-        const QByteArray p2 = ansi(part2);
-        const QByteArray p3 = ansi(part3);
-        std::memset(&parsed, 0, sizeof parsed);
-        e->ParseFile(partOrNull(p1), partOrNull(p2), partOrNull(p3), &parsed);
-        return com::bstrFromQString(com::unicodeFromAnsi(parsedPathText(parsed)));
-    }
+    BSTR parse(BSTR part1, BSTR part2, BSTR part3, ParseRecord& parsed);
+
+    // From here on no callback reaches this control.
+    void lastReleased() override;
 
 private:
     // Lets go of the engine first, then of the callback object (which then
     // reaches this control no more).
-    void releaseEngine() {
-        ready_ = false;
-        if (callback_) {
-            callback_->detach();
-        }
-        engine_.reset();
-        callback_.reset();
-    }
+    void releaseEngine();
 
-    std::atomic<ULONG> refs_{1};
     com::ConnectionPoint events_;
     com::ComPtr<Callback> callback_;
     com::ComPtr<Engine> engine_;

@@ -26,31 +26,6 @@ ITandemDirectory* TdmEnumerator::listing() const {
     return directory_->engineObject();
 }
 
-HRESULT TdmEnumerator::QueryInterface(REFIID riid, void** object) {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (riid == IID_IUnknown || riid == IID_IEnumVARIANT) {
-        *object = static_cast<IEnumVARIANT*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG TdmEnumerator::AddRef() {
-    return refs_.fetch_add(1, std::memory_order_relaxed) + 1;
-}
-
-ULONG TdmEnumerator::Release() {
-    const ULONG left = refs_.fetch_sub(1, std::memory_order_acq_rel) - 1;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
-}
-
 HRESULT TdmEnumerator::Next(ULONG count, VARIANT* items, ULONG* fetched) {
     if (count > 0 && items == nullptr) {
         return E_POINTER;

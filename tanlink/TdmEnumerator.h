@@ -4,26 +4,18 @@
 // becomes a new file object. It keeps its directory object alive with a
 // reference of its own, so the engine listing outlives every enumerator.
 
+#include "platform/com/ComObject.h"
 #include "platform/com/EnumVariant.h"
 #include "tanlink/EngineObjects.h"
-
-#include <atomic>
 
 namespace velox::tanlink {
 
 class CTdmDirObj;
 
-class TdmEnumerator final : public com::IEnumVARIANT {
+class TdmEnumerator final : public com::ComObject<TdmEnumerator, com::IEnumVARIANT> {
 public:
     // A new enumerator with one reference, over the listing of `directory`.
     static TdmEnumerator* create(CTdmDirObj* directory);
-
-    TdmEnumerator(const TdmEnumerator&) = delete;
-    TdmEnumerator& operator=(const TdmEnumerator&) = delete;
-
-    com::HRESULT QueryInterface(com::REFIID riid, void** object) override;
-    com::ULONG AddRef() override;
-    com::ULONG Release() override;
 
     // Empties all requested variants, then delivers entries one at a time:
     // S_FALSE as soon as the engine does not deliver exactly one, S_OK when
@@ -37,10 +29,9 @@ public:
 
 private:
     explicit TdmEnumerator(CTdmDirObj* directory);
-    ~TdmEnumerator();
+    ~TdmEnumerator() override;
     ITandemDirectory* listing() const;
 
-    std::atomic<com::ULONG> refs_{1};
     CTdmDirObj* directory_;
 };
 

@@ -125,29 +125,9 @@ std::size_t LinkEventSink::waiting() const {
     return queue_.size();
 }
 
-HRESULT LinkEventSink::QueryInterface(REFIID riid, void** object) {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == eventsInterface()) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG LinkEventSink::AddRef() {
-    return refs_.fetch_add(1, std::memory_order_relaxed) + 1;
-}
-
-ULONG LinkEventSink::Release() {
-    const ULONG left = refs_.fetch_sub(1, std::memory_order_acq_rel) - 1;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
+void* LinkEventSink::findInterface(REFIID riid) {
+    return riid == eventsInterface() ? static_cast<IDispatch*>(this)
+                                     : ComObject::findInterface(riid);
 }
 
 HRESULT LinkEventSink::GetTypeInfoCount(UINT* count) {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/Dispatch.h"
 
 #include <QObject>
 #include <QtGlobal>
-#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -37,7 +37,7 @@ class LinkEventReceiver;
 // The sink is reference counted like any COM object and may outlive the
 // window in a firing still under way; detach() cuts it off: afterwards no
 // handler runs and a worker waiting for the window is let go.
-class LinkEventSink final : public velox::com::IDispatch {
+class LinkEventSink final : public velox::com::ComObject<LinkEventSink, velox::com::IDispatch> {
 public:
     static constexpr const char* eventsIid = "{3C476932-F450-11CF-885E-0020AFC04E78}";
     static constexpr velox::com::DISPID OnConnectId = 2;
@@ -60,10 +60,8 @@ public:
     // How many firings wait for the window's thread to take their event.
     [[nodiscard]] std::size_t waiting() const;
 
-    // IUnknown
-    velox::com::HRESULT QueryInterface(velox::com::REFIID riid, void** object) override;
-    velox::com::ULONG AddRef() override;
-    velox::com::ULONG Release() override;
+    // IUnknown: IDispatch, also as the control's event interface.
+    void* findInterface(velox::com::REFIID riid);
     // IDispatch: the events come by DISPID; there are no names or type
     // information.
     velox::com::HRESULT GetTypeInfoCount(velox::com::UINT* count) override;
@@ -91,7 +89,7 @@ private:
     friend class LinkEventReceiver;
 
     explicit LinkEventSink(LinkEventHandlers handlers);
-    ~LinkEventSink();
+    ~LinkEventSink() override;
 
     void run(Pending& event) const;
     // On the window's thread: runs the queued events in order.
@@ -99,7 +97,6 @@ private:
 
     LinkEventHandlers handlers_;
     const std::thread::id windowThread_ = std::this_thread::get_id();
-    std::atomic<velox::com::ULONG> refs_{1};
     velox::com::ComPtr<velox::com::IUnknown> point_; // the connection point advised
     velox::com::DWORD cookie_ = 0;
 

@@ -1,6 +1,7 @@
 #include "platform/com/ClassRegistration.h"
 
 #include "platform/com/Ansi.h"
+#include "platform/com/ClassesRootKeys.h"
 #include "platform/registry/Registry.h"
 
 #include <string>
@@ -8,38 +9,14 @@
 namespace velox::com {
 
 namespace reg = velox::registry;
+using classesroot::createKey;
+using classesroot::setDefault;
+using classesroot::setNamed;
 
 namespace {
 
 std::string ansi(const QString& text) {
     return ansiFromUnicode(text).toStdString();
-}
-
-bool setDefault(const std::string& path, const std::string& value) {
-    return reg::RegSetValueA(reg::HKEY_CLASSES_ROOT, path.c_str(), reg::REG_SZ, value.c_str(),
-                             static_cast<reg::DWORD>(value.size())) == reg::ERROR_SUCCESS;
-}
-
-bool setNamed(const std::string& path, const char* name, const std::string& value) {
-    reg::HKEY key = nullptr;
-    if (reg::RegCreateKeyA(reg::HKEY_CLASSES_ROOT, path.c_str(), &key) != reg::ERROR_SUCCESS) {
-        return false;
-    }
-    const bool ok =
-        reg::RegSetValueExA(key, name, 0, reg::REG_SZ,
-                            reinterpret_cast<const reg::BYTE*>(value.c_str()),
-                            static_cast<reg::DWORD>(value.size() + 1)) == reg::ERROR_SUCCESS;
-    reg::RegCloseKey(key);
-    return ok;
-}
-
-bool createKey(const std::string& path) {
-    reg::HKEY key = nullptr;
-    if (reg::RegCreateKeyA(reg::HKEY_CLASSES_ROOT, path.c_str(), &key) != reg::ERROR_SUCCESS) {
-        return false;
-    }
-    reg::RegCloseKey(key);
-    return true;
 }
 
 } // namespace

@@ -15,31 +15,6 @@ ConnectionEnumerator::~ConnectionEnumerator() {
     }
 }
 
-HRESULT ConnectionEnumerator::QueryInterface(REFIID riid, void** object) {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (riid == IID_IUnknown || riid == IID_IEnumConnections) {
-        *object = static_cast<IEnumConnections*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG ConnectionEnumerator::AddRef() {
-    return ++refs_;
-}
-
-ULONG ConnectionEnumerator::Release() {
-    const ULONG left = --refs_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
-}
-
 HRESULT ConnectionEnumerator::Next(ULONG count, CONNECTDATA* items, ULONG* fetched) {
     if (items == nullptr || (count > 1 && fetched == nullptr)) {
         return E_POINTER;

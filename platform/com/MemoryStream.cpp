@@ -19,31 +19,6 @@ QByteArray MemoryStream::contents() const {
     return data_;
 }
 
-HRESULT MemoryStream::QueryInterface(REFIID riid, void** object) {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (riid == IID_IUnknown || riid == IID_ISequentialStream || riid == IID_IStream) {
-        *object = static_cast<IStream*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG MemoryStream::AddRef() {
-    return ++refs_;
-}
-
-ULONG MemoryStream::Release() {
-    const ULONG left = --refs_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
-}
-
 HRESULT MemoryStream::Read(void* buffer, ULONG size, ULONG* read) {
     if (buffer == nullptr && size > 0) {
         return STG_E_INVALIDPOINTER;

@@ -4,15 +4,15 @@
 // Windows: what a container hands a control to save its properties into
 // and to load them from.
 
+#include "platform/com/ComObject.h"
 #include "platform/com/Persist.h"
 
 #include <QByteArray>
-#include <atomic>
 #include <mutex>
 
 namespace velox::com {
 
-class MemoryStream final : public IStream {
+class MemoryStream final : public ComObject<MemoryStream, IStream> {
 public:
     // A new stream (one reference) holding `initial`, positioned at 0.
     static MemoryStream* create(QByteArray initial = QByteArray());
@@ -20,9 +20,13 @@ public:
     // Everything written so far.
     [[nodiscard]] QByteArray contents() const;
 
-    HRESULT QueryInterface(REFIID riid, void** object) override;
-    ULONG AddRef() override;
-    ULONG Release() override;
+    // IStream, and ISequentialStream, which it extends.
+    static InterfaceTable<MemoryStream> interfaceTable() {
+        static constexpr InterfaceEntry<MemoryStream> rows[] = {
+            interfaceEntry<MemoryStream, IStream>(IID_IStream),
+            interfaceEntry<MemoryStream, IStream>(IID_ISequentialStream)};
+        return rows;
+    }
 
     HRESULT Read(void* buffer, ULONG size, ULONG* read) override;
     HRESULT Write(const void* buffer, ULONG size, ULONG* written) override;
@@ -39,9 +43,8 @@ public:
 
 private:
     explicit MemoryStream(QByteArray initial) : data_(std::move(initial)) {}
-    ~MemoryStream() = default;
+    ~MemoryStream() override = default;
 
-    std::atomic<ULONG> refs_{1};
     mutable std::mutex mutex_;
     QByteArray data_;
     qint64 position_ = 0;

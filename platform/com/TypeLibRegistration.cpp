@@ -1,6 +1,7 @@
 #include "platform/com/TypeLibRegistration.h"
 
 #include "platform/com/Ansi.h"
+#include "platform/com/ClassesRootKeys.h"
 #include "platform/registry/Registry.h"
 
 #include <QFileInfo>
@@ -11,6 +12,8 @@
 namespace velox::com {
 
 namespace reg = velox::registry;
+using classesroot::setDefault;
+using classesroot::setNamed;
 
 namespace {
 
@@ -36,24 +39,6 @@ const char* syskindName(SYSKIND kind) {
         break;
     }
     return "win32";
-}
-
-bool setDefault(const std::string& path, const std::string& value) {
-    return reg::RegSetValueA(reg::HKEY_CLASSES_ROOT, path.c_str(), reg::REG_SZ, value.c_str(),
-                             static_cast<reg::DWORD>(value.size())) == reg::ERROR_SUCCESS;
-}
-
-bool setNamed(const std::string& path, const char* name, const std::string& value) {
-    reg::HKEY key = nullptr;
-    if (reg::RegCreateKeyA(reg::HKEY_CLASSES_ROOT, path.c_str(), &key) != reg::ERROR_SUCCESS) {
-        return false;
-    }
-    const bool ok =
-        reg::RegSetValueExA(key, name, 0, reg::REG_SZ,
-                            reinterpret_cast<const reg::BYTE*>(value.c_str()),
-                            static_cast<reg::DWORD>(value.size() + 1)) == reg::ERROR_SUCCESS;
-    reg::RegCloseKey(key);
-    return ok;
 }
 
 std::vector<std::string> subkeys(const std::string& path) {
