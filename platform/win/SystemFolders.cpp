@@ -36,6 +36,10 @@ QString appPath() {
     if (!appPathOverride().isEmpty()) {
         return appPathOverride();
     }
+    const QString chosen = qEnvironmentVariable("VELOX_PROGRAM_FOLDER");
+    if (!chosen.isEmpty()) {
+        return QDir::cleanPath(chosen);
+    }
     QString folder = QCoreApplication::applicationDirPath();
     if (folder.isEmpty()) {
         folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();

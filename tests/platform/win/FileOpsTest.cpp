@@ -104,3 +104,14 @@ TEST(SystemFolders, ProgramFolderCanBeSetAndRestored) {
     setAppPath(QString());
     EXPECT_EQ(appPath(), real);
 }
+
+TEST(SystemFolders, ProgramFolderFromTheLauncherYieldsToOneSetByATool) {
+    const QString real = appPath();
+    qputenv("VELOX_PROGRAM_FOLDER", "/home/ann/.local/share/veloxcd/program/");
+    EXPECT_EQ(appPath(), QString("/home/ann/.local/share/veloxcd/program"));
+    setAppPath(QStringLiteral("/opt/velox"));
+    EXPECT_EQ(appPath(), QString("/opt/velox"));
+    setAppPath(QString());
+    qunsetenv("VELOX_PROGRAM_FOLDER");
+    EXPECT_EQ(appPath(), real);
+}
