@@ -64,7 +64,7 @@ void ImageBox::focusInEvent(QFocusEvent* event) {
 }
 
 void ImageBox::focusOutEvent(QFocusEvent* event) {
-    focusFrame_.focusOut(*this);
+    focusFrame_.focusOut(*this, event->reason());
     QWidget::focusOutEvent(event);
 }
 

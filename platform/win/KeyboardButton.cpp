@@ -88,14 +88,20 @@ bool isActivationKey(const QKeyEvent& event) {
            event.key() == Qt::Key_Enter;
 }
 
+// A focus that leaves and comes back with its window (another window was in
+// front for a while) keeps how it came.
 void KeyboardFocusFrame::focusIn(QWidget& control, int reason) {
-    fromKeyboard_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                    reason == Qt::ShortcutFocusReason;
+    if (reason != Qt::ActiveWindowFocusReason) {
+        fromKeyboard_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                        reason == Qt::ShortcutFocusReason;
+    }
     control.update();
 }
 
-void KeyboardFocusFrame::focusOut(QWidget& control) {
-    fromKeyboard_ = false;
+void KeyboardFocusFrame::focusOut(QWidget& control, int reason) {
+    if (reason != Qt::ActiveWindowFocusReason) {
+        fromKeyboard_ = false;
+    }
     control.update();
 }
 

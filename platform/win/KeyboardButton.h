@@ -23,7 +23,7 @@ class KeyboardFocusFrame {
 public:
     // Called from the control's focus events.
     void focusIn(QWidget& control, int reason);
-    void focusOut(QWidget& control);
+    void focusOut(QWidget& control, int reason);
     // Draws the frame when the control holds keyboard focus.
     void paint(QWidget& control, QPainter& painter) const;
     [[nodiscard]] bool shown(const QWidget& control) const;

@@ -53,7 +53,7 @@ void Label::focusInEvent(QFocusEvent* event) {
 }
 
 void Label::focusOutEvent(QFocusEvent* event) {
-    focusFrame_.focusOut(*this);
+    focusFrame_.focusOut(*this, event->reason());
     QLabel::focusOutEvent(event);
 }
 
