@@ -2,11 +2,12 @@
 # Pictures of VeloxCD's main window, taken on the demo CD.
 #
 #   tools/screenshot.sh [OUT.png] [--machine 1|2|4|8] [--language 1|2]
-#                       [--overlay machine|language] [--areas]
+#                       [--overlay machine|language] [--areas] [--tabs N]
 #   tools/screenshot.sh --docs    every model in both languages, both overlays and
 #                                 each model's click areas, into docs/screenshots/
 #
 # --areas outlines the click areas, to show that each lies over its icon.
+# --tabs N presses Tab N times first, to show the keyboard's focus frame.
 #
 # VeloxCD starts as it does for a user (start-up, the About screen, the main
 # window's load) in a prefix of its own whose drive D: is a demo CD drawn by
@@ -22,6 +23,7 @@ machine=4
 language=1
 overlay=""
 areas=""
+tabs=""
 docs=0
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -30,6 +32,7 @@ while [ $# -gt 0 ]; do
     --language) language="$2"; shift ;;
     --overlay) overlay="$2"; shift ;;
     --areas) areas="--areas" ;;
+    --tabs) tabs="$2"; shift ;;
     -*) say "unknown option $1"; exit 2 ;;
     *) out="$1" ;;
   esac
@@ -75,12 +78,13 @@ run() {
   fi
 }
 
-# shoot OUT MACHINE LANGUAGE [OVERLAY] [--areas]
+# shoot OUT MACHINE LANGUAGE [OVERLAY] [--areas] [TABS]
 shoot() {
   printf 'Language: %s\r\nMachine: %s\r\n' "$3" "$2" >"$work/program/setting.txt"
   local extra=()
   if [ -n "${4:-}" ]; then extra+=(--overlay "$4"); fi
   if [ -n "${5:-}" ]; then extra+=("$5"); fi
+  if [ -n "${6:-}" ]; then extra+=(--tabs "$6"); fi
   VELOX_PREFIX="$work/prefix" run "$build/tools/screenshot/velox-screenshot" \
     "$work/program" "$1" "${extra[@]}"
   say "saved $1"
@@ -96,6 +100,10 @@ if [ "$docs" -eq 1 ]; then
   done
   shoot docs/screenshots/overlay-machine.png 2 1 machine
   shoot docs/screenshots/overlay-language.png 2 1 language
+  # The keyboard's focus frame: on the machine key, and on the second label of
+  # the machine choice (past the six keys, the eight icons and the first label).
+  shoot docs/screenshots/keyboard-focus.png 2 1 "" "" 2
+  shoot docs/screenshots/keyboard-focus-overlay.png 2 1 machine "" 16
 else
-  shoot "$out" "$machine" "$language" "$overlay" "$areas"
+  shoot "$out" "$machine" "$language" "$overlay" "$areas" "$tabs"
 fi

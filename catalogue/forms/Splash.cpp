@@ -74,6 +74,15 @@ Splash::Splash(VeloxCDMainFormFalcon* mainForm)
     arialBold.setPointSizeF(9.75);
     arialBold.setBold(true);
     scrollText->setFont(arialBold);
+    // The credits wait out of sight until a word makes them scroll; assistive
+    // tools read them at once, as the window's description.
+    QStringList credits;
+    for (const QString& line : creditsText().split(QStringLiteral("\r\n"))) {
+        if (!line.trimmed().isEmpty()) {
+            credits << line.trimmed();
+        }
+    }
+    setAccessibleDescription(credits.join(QLatin1Char('\n')));
     scrollTimer = new QTimer(this);
     scrollTimer->setObjectName(QStringLiteral("scrollTimer"));
     scrollTimer->setInterval(firstInterval);

@@ -68,6 +68,7 @@ void VeloxCDMainFormFalcon::showAlarmSounds() {
         GaugeValue->setWidth(0);
         setWaveCaptions();
     });
+    setAccessibleNames();
 }
 
 void VeloxCDMainFormFalcon::Kategorie_MouseMove(int index) {

@@ -75,6 +75,7 @@ void VeloxCDMainFormFalcon::setFormLanguage() {
     mnuVeloxFalcon->setCaption(nameFalcon);
     mnuVeloxMerlin->setCaption(nameMerlin);
     mnuVeloxWren->setCaption(nameWren);
+    setAccessibleNames();
 }
 
 // The German captions of the icon bar lie over the English ones printed on the

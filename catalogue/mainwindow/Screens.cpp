@@ -53,6 +53,7 @@ void VeloxCDMainFormFalcon::LoadMainScreen() {
             changeLanguageInvisible();
         },
         askForCdOnDiskNotReady);
+    setAccessibleNames();
 }
 
 void VeloxCDMainFormFalcon::changeMachineInvisible() {

@@ -34,6 +34,7 @@ VeloxCDMainFormFalcon::VeloxCDMainFormFalcon(QWidget* parent) : QWidget(parent) 
     velox::win::prefetchPicture(screenPicturePath("Hauptschirm", machine));
     createControls();
     wireHandlers();
+    setUpKeyboardAccess();
 }
 
 VeloxCDMainFormFalcon::~VeloxCDMainFormFalcon() {

@@ -2,6 +2,7 @@
 
 #include "catalogue/mainwindow/LayoutTable.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -79,6 +80,10 @@ public:
 
     // Layout (Layout.cpp).
     void SetButtonPosition();
+
+    // What assistive tools call the controls, in the interface language
+    // (AccessibleNames.cpp); set again when the language or the screen changes.
+    void setAccessibleNames();
 
     // Machine and language (MachineAndLanguage.cpp).
     void mnuVeloxWren_Click();
@@ -183,12 +188,18 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Tab, Shift+Tab and Esc (KeyboardAccess.cpp).
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct ControlDesign;
 
     void createControls();
     void wireHandlers();
+    void setUpKeyboardAccess();
+    // The controls Tab goes through, in the order the eye reads them.
+    [[nodiscard]] std::vector<QWidget*> focusOrder() const;
 
     void listCategory(int category);
     void showAlarmSounds();
@@ -224,6 +235,7 @@ private:
 
     std::vector<velox::win::TwipsControl*> controls_;
     std::vector<TwipsRect> designRects_;
+    QPointer<QWidget> lastFocused_; // where Tab goes on from
 };
 
 } // namespace veloxcd

@@ -33,6 +33,20 @@ void loadEnglish() {
         "The link control TANLINK.OCX is not installed: sounds cannot be copied to the Velox.");
     strLinkEngineMissing = QStringLiteral("The Tandem connectivity engine is not installed: "
                                           "sounds cannot be copied to the Velox.");
+    strMakerHint = QStringLiteral("Velox home page");
+    strExitHint = QStringLiteral("Exit");
+    strPhotoHint = QStringLiteral("Main screen");
+    strCopyAlarmHint = QStringLiteral("Copy alarm sound to the Velox");
+    strAlarmCategory = QStringLiteral("Alarms");
+    strPrintHint = QStringLiteral("Print");
+    strReadmeHint = QStringLiteral("Readme files");
+    strMailHint = QStringLiteral("Mail to the author");
+    strHomepageHint = QStringLiteral("Author's home page");
+    strProgramList = QStringLiteral("Programs");
+    strReadmeList = QStringLiteral("Readme files");
+    strReadmeText = QStringLiteral("Readme");
+    strAlarmList = QStringLiteral("Alarm sounds");
+    strCopyProgress = QStringLiteral("Copy progress");
 }
 
 void loadGerman() {
@@ -65,6 +79,20 @@ void loadGerman() {
                        "Töne können nicht auf den Velox kopiert werden.");
     strLinkEngineMissing = QStringLiteral("Die Tandem-Verbindungssoftware ist nicht installiert: "
                                           "Töne können nicht auf den Velox kopiert werden.");
+    strMakerHint = QStringLiteral("Velox-Homepage");
+    strExitHint = QStringLiteral("Beenden");
+    strPhotoHint = QStringLiteral("Hauptbildschirm");
+    strCopyAlarmHint = QStringLiteral("Alarmton auf den Velox kopieren");
+    strAlarmCategory = QStringLiteral("Alarme");
+    strPrintHint = QStringLiteral("Drucken");
+    strReadmeHint = QStringLiteral("Liesmich-Dateien");
+    strMailHint = QStringLiteral("E-Mail an den Autor");
+    strHomepageHint = QStringLiteral("Homepage des Autors");
+    strProgramList = QStringLiteral("Programme");
+    strReadmeList = QStringLiteral("Liesmich-Dateien");
+    strReadmeText = QStringLiteral("Liesmich");
+    strAlarmList = QStringLiteral("Alarmtöne");
+    strCopyProgress = QStringLiteral("Kopierfortschritt");
 }
 
 void loadMachineNames() {
@@ -108,6 +136,20 @@ void clearTexts() {
                           &strInstallerMissing,
                           &strLinkControlMissing,
                           &strLinkEngineMissing,
+                          &strMakerHint,
+                          &strExitHint,
+                          &strPhotoHint,
+                          &strCopyAlarmHint,
+                          &strAlarmCategory,
+                          &strPrintHint,
+                          &strReadmeHint,
+                          &strMailHint,
+                          &strHomepageHint,
+                          &strProgramList,
+                          &strReadmeList,
+                          &strReadmeText,
+                          &strAlarmList,
+                          &strCopyProgress,
                           &nameFalcon,
                           &nameMerlin,
                           &nameWren,

@@ -31,6 +31,21 @@ inline QString strInsertCdAny;
 inline QString strInstallerMissing; // followed by the installer's path
 inline QString strLinkControlMissing;
 inline QString strLinkEngineMissing;
+// Names of controls that show no text of their own, for assistive tools.
+inline QString strMakerHint;     // the maker's logo
+inline QString strExitHint;      // the exit key
+inline QString strPhotoHint;     // the device photo: back to the main screen
+inline QString strCopyAlarmHint; // the copy key on the alarm-sound screen
+inline QString strAlarmCategory; // the eighth icon of the category bar
+inline QString strPrintHint;     // the print button of the readme viewer
+inline QString strReadmeHint;    // the readme button of the details
+inline QString strMailHint;      // the author's mail button
+inline QString strHomepageHint;  // the author's home-page button
+inline QString strProgramList;   // the program list
+inline QString strReadmeList;    // the readme file list
+inline QString strReadmeText;    // the readme viewer
+inline QString strAlarmList;     // the alarm-sound list
+inline QString strCopyProgress;  // the progress bar of a copy
 inline QString nameFalcon;
 inline QString nameMerlin;
 inline QString nameWren;

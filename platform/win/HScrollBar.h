@@ -25,6 +25,11 @@ public:
 signals:
     // The value changed.
     void Change();
+
+protected:
+    // Right and Left step up and down, as on a slider (a scroll bar's own keys
+    // run the other way).
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace velox::win

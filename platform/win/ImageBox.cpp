@@ -1,5 +1,7 @@
 #include "platform/win/ImageBox.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,16 +18,19 @@ void ImageBox::setPicture(const QImage& picture) {
 }
 
 void ImageBox::paintEvent(QPaintEvent* /*event*/) {
-    if (picture_.isNull()) {
+    if (picture_.isNull() && !focusFrame_.shown(*this)) {
         return;
     }
     QPainter painter(this);
-    if (picture_.size() == size()) {
-        painter.drawImage(0, 0, picture_);
-    } else {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), picture_);
+    if (!picture_.isNull()) {
+        if (picture_.size() == size()) {
+            painter.drawImage(0, 0, picture_);
+        } else {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(rect(), picture_);
+        }
     }
+    focusFrame_.paint(*this, painter);
 }
 
 void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
@@ -42,6 +47,25 @@ void ImageBox::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ImageBox::mouseMoveEvent(QMouseEvent* /*event*/) {
     emit MouseMove();
+}
+
+void ImageBox::keyPressEvent(QKeyEvent* event) {
+    if (isKeyboardButton(this) && isActivationKey(*event)) {
+        event->accept();
+        emit Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ImageBox::focusInEvent(QFocusEvent* event) {
+    focusFrame_.focusIn(*this, event->reason());
+    QWidget::focusInEvent(event);
+}
+
+void ImageBox::focusOutEvent(QFocusEvent* event) {
+    focusFrame_.focusOut(*this, event->reason());
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace velox::win

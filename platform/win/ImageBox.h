@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/win/KeyboardButton.h"
 #include "platform/win/TwipsControl.h"
 
 #include <QImage>
@@ -9,7 +10,7 @@ namespace velox::win {
 
 // An image control: shows its picture stretched over its rectangle, or nothing
 // at all, so that without a picture it is a transparent click area over what
-// lies below.
+// lies below. Made a keyboard button, it clicks on Space and Enter.
 class ImageBox : public QWidget, public TwipsControl {
     Q_OBJECT
 
@@ -31,9 +32,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage picture_;
+    KeyboardFocusFrame focusFrame_;
 };
 
 } // namespace velox::win

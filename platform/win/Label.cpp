@@ -1,6 +1,9 @@
 #include "platform/win/Label.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace velox::win {
 
@@ -33,6 +36,33 @@ void Label::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void Label::mouseMoveEvent(QMouseEvent* /*event*/) {
     emit MouseMove();
+}
+
+void Label::keyPressEvent(QKeyEvent* event) {
+    if (isKeyboardButton(this) && isActivationKey(*event)) {
+        event->accept();
+        emit Click();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void Label::focusInEvent(QFocusEvent* event) {
+    focusFrame_.focusIn(*this, event->reason());
+    QLabel::focusInEvent(event);
+}
+
+void Label::focusOutEvent(QFocusEvent* event) {
+    focusFrame_.focusOut(*this, event->reason());
+    QLabel::focusOutEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (focusFrame_.shown(*this)) {
+        QPainter painter(this);
+        focusFrame_.paint(*this, painter);
+    }
 }
 
 } // namespace velox::win

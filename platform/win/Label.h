@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/win/KeyboardButton.h"
 #include "platform/win/TwipsControl.h"
 
 #include <QColor>
@@ -8,7 +9,8 @@
 namespace velox::win {
 
 // A label: plain text from its top left corner, wrapped at its width, on a
-// transparent background unless it is given a colour of its own.
+// transparent background unless it is given a colour of its own. Made a keyboard
+// button, it clicks on Space and Enter.
 class Label : public QLabel, public TwipsControl {
     Q_OBJECT
 
@@ -30,6 +32,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    KeyboardFocusFrame focusFrame_;
 };
 
 } // namespace velox::win

@@ -67,6 +67,13 @@ void ListBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
+    // Enter on the current row does what a double-click does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == 0 && currentRow() >= 0) {
+        event->accept();
+        emit DblClick();
+        return;
+    }
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
     if (currentRow() >= 0 && currentRow() != before) {

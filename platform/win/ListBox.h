@@ -31,6 +31,7 @@ signals:
     // A row was clicked (the selected one too), or the keyboard moved the
     // selection, or the program set ListIndex. Focus alone selects nothing.
     void Click();
+    // A double-click on a row, or Enter on the current row.
     void DblClick();
     void MouseMove();
 

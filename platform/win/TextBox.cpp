@@ -15,6 +15,10 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         emit KeyPress(typed.at(0).unicode());
     }
     QLineEdit::keyPressEvent(event);
+    // Esc is the box's own key: announced above, it goes no further.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+    }
 }
 
 } // namespace velox::win

@@ -7,7 +7,8 @@
 namespace velox::win {
 
 // A one-line text box. Every typed character is announced with its character
-// code before the box takes it as usual.
+// code before the box takes it as usual; Esc, once announced, is not passed on
+// to the window.
 class TextBox : public QLineEdit, public TwipsControl {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 // go to standard error and each gets its last button.
 //
 //   velox-screenshot PROGRAM_FOLDER OUT.png [--overlay machine|language] [--areas]
+//                    [--tabs N]
 //   velox-screenshot PROGRAM_FOLDER --tour DIR
 //   velox-screenshot PROGRAM_FOLDER --no-picture
 //
@@ -19,6 +20,9 @@
 //
 // --areas outlines every clickable control that is shown, so that one can see
 // that each click area lies over its icon on the photo.
+//
+// --tabs N presses Tab N times before the picture, so that it shows the
+// keyboard's focus frame.
 //
 // The drive table of $VELOX_PREFIX says where the CD is.
 #include "catalogue/start/Main.h"
@@ -37,6 +41,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -97,6 +102,7 @@ void settle() {
 int usage() {
     std::fputs(
         "usage: velox-screenshot PROGRAM_FOLDER OUT.png [--overlay machine|language] [--areas]\n"
+        "                        [--tabs N]\n"
         "       velox-screenshot PROGRAM_FOLDER --tour DIR\n"
         "       velox-screenshot PROGRAM_FOLDER --no-picture\n",
         stderr);
@@ -114,6 +120,17 @@ void outlineClickAreas(QWidget& window, QImage& shot) {
                 QRect(each->mapTo(&window, QPoint(0, 0)), each->size()).adjusted(1, 1, -1, -1));
         }
     }
+}
+
+// Tab as the keyboard gives it, to the control that has the focus.
+void pressTab(QWidget& window) {
+    QWidget* target =
+        QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+    settle();
 }
 
 // A click as the mouse gives it: pressed and released in the middle.
@@ -185,6 +202,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("VeloxCD"));
     QStringList args = QApplication::arguments().mid(1);
     const bool areas = args.removeAll(QStringLiteral("--areas")) > 0;
+    int tabs = 0;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--tabs")); at >= 0) {
+        bool number = false;
+        tabs = at + 1 < args.size() ? args[at + 1].toInt(&number) : 0;
+        if (!number || tabs < 0) {
+            return usage();
+        }
+        args.remove(at, 2);
+    }
     const bool touring = args.size() == 3 && args[1] == QLatin1String("--tour");
     if (touring) {
         args = {args[0], args[2]};
@@ -225,6 +251,13 @@ int main(int argc, char** argv) {
         window->chMachine_Click();
     } else if (overlay == QLatin1String("language")) {
         window->BtnMenu_Click();
+    }
+    if (tabs > 0) {
+        window->activateWindow();
+        settle();
+        for (int i = 0; i < tabs; ++i) {
+            pressTab(*window);
+        }
     }
     if (drawOnly) {
         // Ends as soon as the window is on the screen, as the yardstick does.

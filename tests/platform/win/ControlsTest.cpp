@@ -1,5 +1,8 @@
 #include "platform/win/FileListBox.h"
+#include "platform/win/HScrollBar.h"
 #include "platform/win/ImageBox.h"
+#include "platform/win/KeyboardButton.h"
+#include "platform/win/Label.h"
 #include "platform/win/ListBox.h"
 #include "platform/win/ModalForms.h"
 #include "platform/win/RuntimeError.h"
@@ -71,6 +74,58 @@ TEST_F(Controls, AnImageAnswersClicksAndMouseMoves) {
     QTest::mouseClick(&image, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(&image, Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_EQ(clicks.count(), 1);
+}
+
+// Space and Enter click a keyboard button; a plain image or label takes no key,
+// so the key goes on to the window.
+TEST_F(Controls, AKeyboardButtonClicksOnSpaceAndEnterOnly) {
+    ImageBox plain("img", -1, &form);
+    ImageBox button("btn", -1, &form);
+    Label label("mnu", -1, &form);
+    makeKeyboardButton(&button);
+    makeKeyboardButton(&label);
+    EXPECT_EQ(button.focusPolicy(), Qt::TabFocus);
+    EXPECT_EQ(plain.focusPolicy(), Qt::NoFocus);
+    QSignalSpy plainClicks(&plain, &ImageBox::Click);
+    QSignalSpy buttonClicks(&button, &ImageBox::Click);
+    QSignalSpy labelClicks(&label, &Label::Click);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A}) {
+        QTest::keyClick(&plain, key);
+        QTest::keyClick(&button, key);
+        QTest::keyClick(&label, key);
+    }
+    QTest::keyClick(&button, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(plainClicks.count(), 0);
+    EXPECT_EQ(buttonClicks.count(), 3);
+    EXPECT_EQ(labelClicks.count(), 3);
+}
+
+TEST_F(Controls, EnterOnTheCurrentRowOfAListIsADoubleClick) {
+    ListBox list("lstPrograms", -1, &form);
+    list.AddItem("Chess");
+    QSignalSpy doubleClicks(&list, &ListBox::DblClick);
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(doubleClicks.count(), 0);
+    list.setListIndex(0);
+    QTest::keyClick(&list, Qt::Key_Return);
+    QTest::keyClick(&list, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(doubleClicks.count(), 2);
+}
+
+TEST_F(Controls, RightAndLeftMoveASliderUpAndDownWithinItsRange) {
+    HScrollBar volume("scrVolume", -1, &form);
+    volume.setMin(0);
+    volume.setMax(2);
+    volume.setValue(1);
+    QSignalSpy changes(&volume, &HScrollBar::Change);
+    QTest::keyClick(&volume, Qt::Key_Right);
+    EXPECT_EQ(volume.Value(), 2);
+    QTest::keyClick(&volume, Qt::Key_Right);
+    EXPECT_EQ(volume.Value(), 2);
+    QTest::keyClick(&volume, Qt::Key_Left);
+    QTest::keyClick(&volume, Qt::Key_Left);
+    EXPECT_EQ(volume.Value(), 0);
+    EXPECT_EQ(changes.count(), 3);
 }
 
 TEST_F(Controls, ListRowsKeepTheirNumbers) {

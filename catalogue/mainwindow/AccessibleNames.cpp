@@ -1,0 +1,72 @@
+// What assistive tools call the controls of the main window, in the interface
+// language: a button by its tool tip text (a category by its name), a list, a
+// box or a slider by what it holds. The overlay labels are named by their
+// captions, the details labels by their texts.
+#include "catalogue/mainwindow/TextFileBox.h"
+#include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
+#include "catalogue/start/InterfaceTexts.h"
+#include "platform/win/FileListBox.h"
+#include "platform/win/HScrollBar.h"
+#include "platform/win/ImageBox.h"
+#include "platform/win/Label.h"
+#include "platform/win/ListBox.h"
+#include "platform/win/MultiLineTextBox.h"
+#include "platform/win/TextBox.h"
+
+namespace veloxcd {
+
+namespace {
+
+void name(QWidget* control, const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (control->accessibleName() != trimmed) {
+        control->setAccessibleName(trimmed);
+    }
+}
+
+// "Description:" names the box that follows it as "Description".
+QString withoutColon(const QString& label) {
+    QString text = label.trimmed();
+    if (text.endsWith(QLatin1Char(':'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+// The icon bar: seven catalogue categories, then the alarm sounds.
+constexpr std::size_t catalogueCategories = 7;
+
+} // namespace
+
+void VeloxCDMainFormFalcon::setAccessibleNames() {
+    name(BtnMenu, strLanguageHint);
+    name(chMachine, strMachineHint);
+    // The copy key copies the chosen alarm sound while their list is up.
+    name(BtnCopy, waveList->Visible() ? strCopyAlarmHint : strCopyHint);
+    name(Search, strSearchHint);
+    name(Otter, strInfoHint);
+    name(imgExit, strExitHint);
+    for (std::size_t i = 0; i < Kategorie.size(); ++i) {
+        name(Kategorie.at(i), i < catalogueCategories
+                                  ? categoryNames.value(static_cast<qsizetype>(i))
+                                  : strAlarmCategory);
+    }
+    name(Velox, strMakerHint);
+    name(imgVelox, strPhotoHint);
+    name(printBtn, strPrintHint);
+    name(Imgemail, strMailHint);
+    name(Imghomepage, strHomepageHint);
+    name(Imgreadme, strReadmeHint);
+
+    name(txtSearch, strSearchHint);
+    name(lstPrograms, strProgramList);
+    name(FileListing, strReadmeList);
+    name(txtReadme, strReadmeText);
+    name(waveList, strAlarmList);
+    name(description, withoutColon(strDescriptionLabel));
+    name(scrVolume, strVolumeTitle);
+    name(scrRepeat, strRepeatTitle);
+    name(gaugeMain, strCopyProgress);
+}
+
+} // namespace veloxcd
