@@ -24,6 +24,7 @@
 #include <QSignalBlocker>
 #include <QTest>
 #include <cstdlib>
+#include <functional>
 #include <sys/wait.h>
 
 using namespace velox::win;
@@ -133,6 +134,20 @@ protected:
             }
         }
         window->waveList_Click();
+    }
+
+    // From now on the observer also runs `duringCopy` at every progress
+    // event, on the window's thread, while the engine waits for the answer.
+    void onProgress(std::function<void()> duringCopy) {
+        observer->detach();
+        veloxcd::LinkEventHandlers handlers = recordingHandlers();
+        handlers.onCopyProgress = [this, duringCopy = std::move(duringCopy)](qint16 percent,
+                                                                             bool&) {
+            events << QStringLiteral("progress %1").arg(percent);
+            duringCopy();
+        };
+        observer = veloxcd::LinkEventSink::create(std::move(handlers));
+        ASSERT_TRUE(observer->advise(window->Tandem->dispatch()));
     }
 
     // Presses the copy button and waits until the handheld has answered
@@ -300,17 +315,12 @@ TEST_F(LinkTransfer, ReopeningTheAlarmScreenWhileConnectingKeepsTheCopy) {
 TEST_F(LinkTransfer, ReopeningTheAlarmScreenDuringTheCopyKeepsItAndTheNextInitStartsAfresh) {
     alarmScreenWith("Chime.WAV", handheldSound(200000));
     bool reopened = false;
-    observer->detach();
-    veloxcd::LinkEventHandlers handlers = recordingHandlers();
-    handlers.onCopyProgress = [this, &reopened](qint16 percent, bool&) {
-        events << QStringLiteral("progress %1").arg(percent);
+    onProgress([this, &reopened] {
         if (!reopened) {
             reopened = true;
             window->Kategorie_Click(7); // the copy is under way
         }
-    };
-    observer = veloxcd::LinkEventSink::create(std::move(handlers));
-    ASSERT_TRUE(observer->advise(window->Tandem->dispatch()));
+    });
 
     copyAndWait();
     ASSERT_TRUE(velox::test::waitFor(
@@ -335,19 +345,14 @@ TEST_F(LinkTransfer, ReopeningTheAlarmScreenDuringTheCopyKeepsItAndTheNextInitSt
 TEST_F(LinkTransfer, FreeingUnusedModulesDuringACopyLeavesTheEngineLoaded) {
     alarmScreenWith("Chime.WAV", handheldSound(400000));
     bool dropped = false;
-    observer->detach();
-    veloxcd::LinkEventHandlers handlers = recordingHandlers();
-    handlers.onCopyProgress = [this, &dropped](qint16 percent, bool&) {
-        events << QStringLiteral("progress %1").arg(percent);
+    onProgress([this, &dropped] {
         if (!dropped) {
             dropped = true;
             // A new engine: the running copy keeps the old one to its end.
             window->Tandem->call(QStringLiteral("Init"));
         }
         velox::com::CoFreeUnusedLibraries();
-    };
-    observer = veloxcd::LinkEventSink::create(std::move(handlers));
-    ASSERT_TRUE(observer->advise(window->Tandem->dispatch()));
+    });
 
     window->BtnCopy_Click();
     ASSERT_TRUE(velox::test::waitFor([&] { return dropped; }, eventTimeoutMs));
