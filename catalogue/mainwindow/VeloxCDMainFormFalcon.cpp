@@ -7,6 +7,7 @@
 #include "platform/win/Twips.h"
 #include "platform/win/TwipsControl.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 
 namespace veloxcd {
@@ -38,6 +39,9 @@ VeloxCDMainFormFalcon::VeloxCDMainFormFalcon(QWidget* parent) : QWidget(parent) 
 }
 
 VeloxCDMainFormFalcon::~VeloxCDMainFormFalcon() {
+    // Closing the window still moves the application's focus: the window's
+    // own focus watch must not run on a window half taken apart.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     // A handheld answer still on its way must not reach a window being taken
     // apart: the link's events stop before anything else goes.
     Tandem->stopEvents();
