@@ -36,11 +36,14 @@ WorkQueue::~WorkQueue() {
 }
 
 void WorkQueue::post(std::function<void()> job) {
+    // The job may end this queue's owner before post returns: past the push
+    // nothing of the queue itself is touched.
+    const std::shared_ptr<Shared> shared = shared_;
     {
-        std::lock_guard lock(shared_->mutex);
-        shared_->jobs.push_back(std::move(job));
+        std::lock_guard lock(shared->mutex);
+        shared->jobs.push_back(std::move(job));
     }
-    shared_->wake.notify_one();
+    shared->wake.notify_one();
 }
 
 bool WorkQueue::onWorkerThread() const {

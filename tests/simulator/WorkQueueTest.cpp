@@ -18,13 +18,17 @@ TEST(WorkQueueTest, TheWorkerHoldsItsModuleUntilItEnds) {
     std::promise<void> queueGone;
     std::promise<void> letGo;
     std::shared_future<void> released = letGo.get_future().share();
+    std::promise<void> posted;
+    std::shared_future<void> postReturned = posted.get_future().share();
     auto* queue = new WorkQueue(&module);
     EXPECT_EQ(module.count(), 1);
-    queue->post([queue, &queueGone, released] {
+    queue->post([queue, &queueGone, released, postReturned] {
+        postReturned.wait();
         delete queue; // the worker now runs on without its owner
         queueGone.set_value();
         released.wait();
     });
+    posted.set_value();
     queueGone.get_future().wait();
     EXPECT_EQ(module.count(), 1); // still running in the module
     EXPECT_EQ(module.canUnloadNow(), com::S_FALSE);

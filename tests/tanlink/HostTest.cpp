@@ -13,8 +13,9 @@
 #include "tanlink/CTanlinkCtrl.h"
 
 #include <QFile>
-#include <QProcess>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 namespace velox::test {
 namespace {
@@ -22,20 +23,21 @@ namespace {
 using namespace com;
 using tanlink::CFSinfo;
 
-int regsvr(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(VELOX_REGSVR), arguments);
-    if (!process.waitForFinished(60000)) {
-        return -1;
-    }
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+// Runs regsvr quietly. The tool is started through the C library: the way
+// QProcess starts a process hides the test's later locking from the thread
+// checker, which then reports races that are none.
+int regsvr(const char* module) {
+    const QByteArray command =
+        QByteArray("'") + VELOX_REGSVR + QByteArray("' -s '") + module + QByteArray("'");
+    const int status = std::system(command.constData());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 class HostTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(regsvr({"-s", VELOX_TANLINK_OCX}), 0);
-        ASSERT_EQ(regsvr({"-s", VELOX_TANDEM_ENGINE}), 0);
+        ASSERT_EQ(regsvr(VELOX_TANLINK_OCX), 0);
+        ASSERT_EQ(regsvr(VELOX_TANDEM_ENGINE), 0);
     }
     void TearDown() override {
         // The engine lets go of the control's callback object once its
