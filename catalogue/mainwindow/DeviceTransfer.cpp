@@ -255,11 +255,8 @@ void VeloxCDMainFormFalcon::Tandem_OnGetFileInfo(qint32 error) {
                           {pcMachine, waveWorkPath, handheldMachine, alarmTarget_, copyFlags})
                    .succeeded();
     }
-    // Without a copy under way no further answer belongs to this chain.
-    if (!copy) {
-        linkChainEnded();
-    }
-    endLinkChain();
+    // With a copy under way its answer is still to come.
+    endLinkChain(!copy);
 }
 
 void VeloxCDMainFormFalcon::Tandem_OnCopyProgress(qint16 percent, bool& /*cancel*/) {
@@ -275,19 +272,19 @@ void VeloxCDMainFormFalcon::Tandem_OnCopyFile(qint32 error) {
         Close_Recorder prompt;
         velox::win::showModal(prompt);
     }
-    linkChainEnded();
-    endLinkChain();
+    endLinkChain(true);
 }
 
 void VeloxCDMainFormFalcon::Tandem_OnDisconnect(qint32 /*error*/) {}
 
-void VeloxCDMainFormFalcon::endLinkChain() {
+// Disconnects and gives the key back; `lastAnswer` when no further answer of
+// this copy will come.
+void VeloxCDMainFormFalcon::endLinkChain(bool lastAnswer) {
+    if (lastAnswer) {
+        linkChainsRunning_ = std::max(0, linkChainsRunning_ - 1);
+    }
     Tandem->call(QStringLiteral("Disconnect"));
     BtnCopy->setEnabled(true);
-}
-
-void VeloxCDMainFormFalcon::linkChainEnded() {
-    linkChainsRunning_ = std::max(0, linkChainsRunning_ - 1);
 }
 
 } // namespace veloxcd

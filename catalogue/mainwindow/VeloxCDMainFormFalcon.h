@@ -217,8 +217,7 @@ private:
     bool startLinkChain();
     bool linkAvailable();
     void initLink();
-    void endLinkChain();
-    void linkChainEnded();
+    void endLinkChain(bool lastAnswer);
 
     QString alarmTarget_; // the handheld file of the sound being copied
     // Copies whose link answers are still to come: while one runs, opening

@@ -27,10 +27,7 @@ void showUntrapped(const std::exception_ptr& exception) {
 
 bool deliverEvent(QObject* receiver, QEvent* event) {
     bool handled = false;
-    runEvent([&] {
-        auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
-        handled = application != nullptr && application->QApplication::notify(receiver, event);
-    });
+    runEvent([&] { handled = qApp->QApplication::notify(receiver, event); });
     return handled;
 }
 

@@ -17,15 +17,14 @@
 #include "platform/win/Shell.h"
 #include "platform/win/Sound.h"
 #include "simulator/HandheldSetup.h"
+#include "support/QuietRegsvr.h"
 #include "support/WaitFor.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSignalBlocker>
 #include <QTest>
-#include <cstdlib>
 #include <functional>
-#include <sys/wait.h>
 
 using namespace velox::win;
 using velox::test::writeFile;
@@ -35,14 +34,8 @@ namespace {
 constexpr int eventTimeoutMs = 20000;
 const QString target = QStringLiteral("C:\\System\\Alarms\\Chime");
 
-// Registers a module with regsvr, quietly. The tool is started through the C
-// library: the way QProcess starts a process hides the test's later locking
-// from the thread checker, which then reports races that are none.
 int regsvr(const char* module) {
-    const QByteArray command =
-        QByteArray("'") + VELOX_REGSVR + QByteArray("' -s '") + module + QByteArray("'");
-    const int status = std::system(command.constData());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return velox::test::registerQuietly(VELOX_REGSVR, module);
 }
 
 QByteArray readFile(const QString& path) {

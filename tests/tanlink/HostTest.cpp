@@ -9,13 +9,12 @@
 #include "platform/com/Activation.h"
 #include "platform/com/ComPtr.h"
 #include "simulator/HandheldSetup.h"
+#include "support/QuietRegsvr.h"
 #include "tanlink/CFSinfo.h"
 #include "tanlink/CTanlinkCtrl.h"
 
 #include <QFile>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace velox::test {
 namespace {
@@ -23,14 +22,8 @@ namespace {
 using namespace com;
 using tanlink::CFSinfo;
 
-// Runs regsvr quietly. The tool is started through the C library: the way
-// QProcess starts a process hides the test's later locking from the thread
-// checker, which then reports races that are none.
 int regsvr(const char* module) {
-    const QByteArray command =
-        QByteArray("'") + VELOX_REGSVR + QByteArray("' -s '") + module + QByteArray("'");
-    const int status = std::system(command.constData());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return registerQuietly(VELOX_REGSVR, module);
 }
 
 class HostTest : public ::testing::Test {
