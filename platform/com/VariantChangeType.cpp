@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <cfloat>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace velox::com {
@@ -227,170 +228,213 @@ HRESULT toInteger(const Number& n, double low, double high, double& out) {
     return S_OK;
 }
 
-HRESULT convertScalar(const VARIANT& src, WORD flags, VARTYPE type, VARIANT& result) {
-    result.vt = type;
+// What one conversion does: fills the value of `result` (whose type is set)
+// from `src`, a by-value variant of another type.
+using Converter = HRESULT (*)(const VARIANT& src, WORD flags, VARIANT& result);
+
+// I2, I4 and UI1: the number rounded into the range of T.
+template <typename T> HRESULT integerTarget(const VARIANT& src, T& out) {
     Number n;
     double value = 0;
-    HRESULT hr = S_OK;
-    switch (type) {
-    case VT_EMPTY:
-        VariantInit(&result);
-        return S_OK;
-    case VT_NULL:
-        return src.vt == VT_EMPTY ? S_OK : DISP_E_TYPEMISMATCH;
-    case VT_I2:
-        if (FAILED(hr = numberOf(src, false, n)) ||
-            FAILED(hr = toInteger(n, -32768.0, 32767.0, value))) {
-            return hr;
+    HRESULT hr = numberOf(src, false, n);
+    if (SUCCEEDED(hr)) {
+        hr = toInteger(n, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), value);
+    }
+    if (SUCCEEDED(hr)) {
+        out = static_cast<T>(value);
+    }
+    return hr;
+}
+
+HRESULT toEmpty(const VARIANT& /*src*/, WORD /*flags*/, VARIANT& result) {
+    VariantInit(&result);
+    return S_OK;
+}
+
+HRESULT toNull(const VARIANT& src, WORD /*flags*/, VARIANT& /*result*/) {
+    return src.vt == VT_EMPTY ? S_OK : DISP_E_TYPEMISMATCH;
+}
+
+HRESULT toI2(const VARIANT& src, WORD /*flags*/, VARIANT& result) {
+    return integerTarget(src, result.iVal);
+}
+
+HRESULT toI4(const VARIANT& src, WORD /*flags*/, VARIANT& result) {
+    return integerTarget(src, result.lVal);
+}
+
+HRESULT toUI1(const VARIANT& src, WORD /*flags*/, VARIANT& result) {
+    return integerTarget(src, result.bVal);
+}
+
+HRESULT toR4(const VARIANT& src, WORD /*flags*/, VARIANT& result) {
+    Number n;
+    const HRESULT hr = numberOf(src, false, n);
+    if (FAILED(hr)) {
+        return hr;
+    }
+    if (std::fabs(n.value) > FLT_MAX) {
+        return DISP_E_OVERFLOW;
+    }
+    result.fltVal = static_cast<FLOAT>(n.value);
+    return S_OK;
+}
+
+HRESULT toR8(const VARIANT& src, WORD /*flags*/, VARIANT& result) {
+    Number n;
+    const HRESULT hr = numberOf(src, false, n);
+    if (SUCCEEDED(hr)) {
+        result.dblVal = n.value;
+    }
+    return hr;
+}
+
+HRESULT toDate(const VARIANT& src, WORD /*flags*/, VARIANT& result) {
+    Number n;
+    const HRESULT hr = numberOf(src, true, n);
+    if (FAILED(hr)) {
+        return hr;
+    }
+    if (!(n.value >= kMinDate && n.value <= kMaxDate)) { // NaN is no date either
+        return DISP_E_OVERFLOW;
+    }
+    result.date = n.value;
+    return S_OK;
+}
+
+HRESULT toBool(const VARIANT& src, WORD /*flags*/, VARIANT& result) {
+    if (src.vt == VT_BSTR) {
+        const QString text = qStringFromBstr(src.bstrVal).trimmed();
+        if (text.compare(u"True", Qt::CaseInsensitive) == 0) {
+            result.boolVal = VARIANT_TRUE;
+            return S_OK;
         }
-        result.iVal = static_cast<SHORT>(value);
+        if (text.compare(u"False", Qt::CaseInsensitive) == 0) {
+            result.boolVal = VARIANT_FALSE;
+            return S_OK;
+        }
+    }
+    Number n;
+    const HRESULT hr = numberOf(src, false, n);
+    if (SUCCEEDED(hr)) {
+        result.boolVal = n.value != 0 ? VARIANT_TRUE : VARIANT_FALSE;
+    }
+    return hr;
+}
+
+HRESULT toError(const VARIANT& src, WORD /*flags*/, VARIANT& result) {
+    if (src.vt != VT_I4) {
+        return DISP_E_TYPEMISMATCH;
+    }
+    result.scode = src.lVal;
+    return S_OK;
+}
+
+// The text of a by-value variant; booleans read "True" and "False" with
+// VARIANT_ALPHABOOL or VARIANT_LOCALBOOL, "-1" and "0" without.
+HRESULT textOf(const VARIANT& src, WORD flags, QString& text) {
+    switch (src.vt) {
+    case VT_EMPTY:
+        text.clear();
+        return S_OK;
+    case VT_I2:
+        text = QString::number(src.iVal);
         return S_OK;
     case VT_I4:
-        if (FAILED(hr = numberOf(src, false, n)) ||
-            FAILED(hr = toInteger(n, -2147483648.0, 2147483647.0, value))) {
-            return hr;
-        }
-        result.lVal = static_cast<LONG>(value);
+        text = QString::number(src.lVal);
         return S_OK;
     case VT_UI1:
-        if (FAILED(hr = numberOf(src, false, n)) || FAILED(hr = toInteger(n, 0, 255, value))) {
-            return hr;
-        }
-        result.bVal = static_cast<BYTE>(value);
+        text = QString::number(src.bVal);
         return S_OK;
     case VT_R4:
-        if (FAILED(hr = numberOf(src, false, n))) {
-            return hr;
-        }
-        if (std::fabs(n.value) > FLT_MAX) {
-            return DISP_E_OVERFLOW;
-        }
-        result.fltVal = static_cast<FLOAT>(n.value);
+        text = formatDouble(static_cast<double>(src.fltVal));
         return S_OK;
     case VT_R8:
-        if (FAILED(hr = numberOf(src, false, n))) {
-            return hr;
-        }
-        result.dblVal = n.value;
+        text = formatDouble(src.dblVal);
         return S_OK;
     case VT_DATE:
-        if (FAILED(hr = numberOf(src, true, n))) {
-            return hr;
-        }
-        if (!(n.value >= kMinDate && n.value <= kMaxDate)) { // NaN is no date either
-            return DISP_E_OVERFLOW;
-        }
-        result.date = n.value;
-        return S_OK;
+        text = formatDate(src.date);
+        return text.isEmpty() ? DISP_E_OVERFLOW : S_OK;
     case VT_BOOL:
-        if (src.vt == VT_BSTR) {
-            const QString text = qStringFromBstr(src.bstrVal).trimmed();
-            if (text.compare(u"True", Qt::CaseInsensitive) == 0) {
-                result.boolVal = VARIANT_TRUE;
-                return S_OK;
-            }
-            if (text.compare(u"False", Qt::CaseInsensitive) == 0) {
-                result.boolVal = VARIANT_FALSE;
-                return S_OK;
-            }
-        }
-        if (FAILED(hr = numberOf(src, false, n))) {
-            return hr;
-        }
-        result.boolVal = n.value != 0 ? VARIANT_TRUE : VARIANT_FALSE;
-        return S_OK;
-    case VT_ERROR:
-        if (src.vt != VT_I4) {
-            return DISP_E_TYPEMISMATCH;
-        }
-        result.scode = src.lVal;
-        return S_OK;
-    case VT_BSTR: {
-        QString text;
-        switch (src.vt) {
-        case VT_EMPTY:
-            break;
-        case VT_I2:
-            text = QString::number(src.iVal);
-            break;
-        case VT_I4:
-            text = QString::number(src.lVal);
-            break;
-        case VT_UI1:
-            text = QString::number(src.bVal);
-            break;
-        case VT_R4:
-            text = formatDouble(static_cast<double>(src.fltVal));
-            break;
-        case VT_R8:
-            text = formatDouble(src.dblVal);
-            break;
-        case VT_DATE:
-            text = formatDate(src.date);
-            if (text.isEmpty()) {
-                return DISP_E_OVERFLOW;
-            }
-            break;
-        case VT_BOOL:
-            if ((flags & (VARIANT_ALPHABOOL | VARIANT_LOCALBOOL)) != 0) {
-                text = src.boolVal != 0 ? QStringLiteral("True") : QStringLiteral("False");
-            } else {
-                text = src.boolVal != 0 ? QStringLiteral("-1") : QStringLiteral("0");
-            }
-            break;
-        default:
-            return DISP_E_TYPEMISMATCH;
-        }
-        result.bstrVal = bstrFromQString(text);
-        return result.bstrVal != nullptr ? S_OK : E_OUTOFMEMORY;
-    }
-    case VT_DISPATCH:
-    case VT_UNKNOWN:
-        if (src.vt == VT_EMPTY) {
-            result.punkVal = nullptr;
-            return S_OK;
-        }
-        if (src.vt != VT_DISPATCH && src.vt != VT_UNKNOWN) {
-            return DISP_E_TYPEMISMATCH;
-        }
-        if (src.punkVal == nullptr) {
-            result.punkVal = nullptr;
-            return S_OK;
-        }
-        if (type == VT_DISPATCH) {
-            void* object = nullptr;
-            if (FAILED(src.punkVal->QueryInterface(IID_IDispatch, &object))) {
-                return DISP_E_TYPEMISMATCH;
-            }
-            result.pdispVal = static_cast<IDispatch*>(object);
+        if ((flags & (VARIANT_ALPHABOOL | VARIANT_LOCALBOOL)) != 0) {
+            text = src.boolVal != 0 ? QStringLiteral("True") : QStringLiteral("False");
         } else {
-            src.punkVal->AddRef();
-            result.punkVal = src.punkVal;
+            text = src.boolVal != 0 ? QStringLiteral("-1") : QStringLiteral("0");
         }
         return S_OK;
     default:
-        return DISP_E_BADVARTYPE;
+        return DISP_E_TYPEMISMATCH;
     }
 }
 
-bool isSupportedTarget(VARTYPE type) {
+HRESULT toBstr(const VARIANT& src, WORD flags, VARIANT& result) {
+    QString text;
+    const HRESULT hr = textOf(src, flags, text);
+    if (FAILED(hr)) {
+        return hr;
+    }
+    result.bstrVal = bstrFromQString(text);
+    return result.bstrVal != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+// DISPATCH and UNKNOWN: an object (or nothing) passes on with a reference of
+// its own; a DISPATCH target asks the object for IDispatch.
+HRESULT toObject(const VARIANT& src, WORD /*flags*/, VARIANT& result) {
+    if (src.vt == VT_EMPTY) {
+        result.punkVal = nullptr;
+        return S_OK;
+    }
+    if (src.vt != VT_DISPATCH && src.vt != VT_UNKNOWN) {
+        return DISP_E_TYPEMISMATCH;
+    }
+    if (src.punkVal == nullptr) {
+        result.punkVal = nullptr;
+        return S_OK;
+    }
+    if (result.vt == VT_DISPATCH) {
+        void* object = nullptr;
+        if (FAILED(src.punkVal->QueryInterface(IID_IDispatch, &object))) {
+            return DISP_E_TYPEMISMATCH;
+        }
+        result.pdispVal = static_cast<IDispatch*>(object);
+    } else {
+        src.punkVal->AddRef();
+        result.punkVal = src.punkVal;
+    }
+    return S_OK;
+}
+
+// The conversion to each type a variant can be converted to; null for the
+// types it cannot.
+Converter converterTo(VARTYPE type) {
     switch (type) {
     case VT_EMPTY:
+        return toEmpty;
     case VT_NULL:
+        return toNull;
     case VT_I2:
+        return toI2;
     case VT_I4:
+        return toI4;
     case VT_R4:
+        return toR4;
     case VT_R8:
+        return toR8;
     case VT_UI1:
+        return toUI1;
     case VT_BOOL:
+        return toBool;
     case VT_BSTR:
+        return toBstr;
     case VT_DATE:
+        return toDate;
     case VT_ERROR:
+        return toError;
     case VT_DISPATCH:
     case VT_UNKNOWN:
-        return true;
+        return toObject;
     default:
-        return false;
+        return nullptr;
     }
 }
 
@@ -404,7 +448,8 @@ HRESULT VariantChangeTypeEx(VARIANT* destination, const VARIANT* source, LCID lc
     if ((type & VT_BYREF) != 0) {
         return DISP_E_TYPEMISMATCH;
     }
-    if (!isSupportedTarget(type)) {
+    const Converter convert = converterTo(type);
+    if (convert == nullptr) {
         return DISP_E_BADVARTYPE;
     }
     VARIANT src;
@@ -436,7 +481,8 @@ HRESULT VariantChangeTypeEx(VARIANT* destination, const VARIANT* source, LCID lc
     } else if (src.vt == VT_NULL && type != VT_EMPTY) {
         hr = DISP_E_TYPEMISMATCH;
     } else {
-        hr = convertScalar(src, flags, type, result);
+        result.vt = type;
+        hr = convert(src, flags, result);
     }
     VariantClear(&src);
     if (FAILED(hr)) {
