@@ -61,13 +61,29 @@ void fillException(EXCEPINFO* exception, WORD code, SCODE scode, const QString& 
     }
 }
 
-// The coerced arguments of one call and what they own.
-class Arguments {
+// `count` elements, inline for the usual few and on the heap beyond. Inline
+// elements of a trivial type start uninitialised.
+template <typename T> class SmallArray {
 public:
-    explicit Arguments(std::size_t count) : count_(count) {
+    explicit SmallArray(std::size_t count) : count_(count) {
         if (count_ > inline_.size()) {
             heap_.resize(count_);
         }
+    }
+
+    T* data() { return count_ > inline_.size() ? heap_.data() : inline_.data(); }
+    T& operator[](std::size_t i) { return data()[i]; }
+
+private:
+    std::size_t count_;
+    std::array<T, 8> inline_;
+    std::vector<T> heap_;
+};
+
+// The coerced arguments of one call and what they own.
+class Arguments {
+public:
+    explicit Arguments(std::size_t count) : count_(count), values_(count) {
         for (std::size_t i = 0; i < count_; ++i) {
             at(i).vt = VT_EMPTY;
         }
@@ -85,8 +101,8 @@ public:
         }
     }
 
-    VARIANT& at(std::size_t i) { return count_ > inline_.size() ? heap_[i] : inline_[i]; }
-    VARIANT* data() { return count_ > inline_.size() ? heap_.data() : inline_.data(); }
+    VARIANT& at(std::size_t i) { return values_[i]; }
+    VARIANT* data() { return values_.data(); }
     // At most kMaxParameters arguments, one bit each.
     [[nodiscard]] bool owned(std::size_t i) const { return (ownedMask_ >> i & 1U) != 0; }
     void setOwned(std::size_t i) { ownedMask_ |= std::uint64_t{1} << i; }
@@ -108,10 +124,23 @@ public:
 
 private:
     std::size_t count_;
-    std::array<VARIANT, 8> inline_; // only the first count_ are initialised
-    std::vector<VARIANT> heap_;
+    SmallArray<VARIANT> values_; // only the first count_ are initialised
     std::uint64_t ownedMask_ = 0;
 };
+
+// Where the argument of one declared parameter stands in the caller's block.
+struct Slot {
+    VARIANT* argument = nullptr;
+    UINT position = 0; // index into rgvarg
+};
+
+// Records a fault in the caller's argument at `position`.
+HRESULT argumentFault(UINT* argumentError, UINT position, HRESULT hr) {
+    if (argumentError != nullptr) {
+        *argumentError = position;
+    }
+    return hr;
+}
 
 // Coerces one argument into `args.at(index)`; `source` is the caller's.
 HRESULT coerce(Arguments& args, std::size_t index, VARTYPE declared, VARIANT* source) {
@@ -218,94 +247,61 @@ HRESULT dispatchGetIDsOfNames(const InterfaceInfo& info, LPOLESTR* names, UINT c
     return hr;
 }
 
-HRESULT dispatchInvoke(const InterfaceInfo& info, void* object, DISPID id, WORD flags,
-                       DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                       UINT* argumentError) {
-    DISPPARAMS none{nullptr, nullptr, 0, 0};
-    if (params == nullptr) {
-        params = &none;
-    }
-    if (params->cNamedArgs > params->cArgs || (params->cArgs > 0 && params->rgvarg == nullptr) ||
-        (params->cNamedArgs > 0 && params->rgdispidNamedArgs == nullptr)) {
-        return E_INVALIDARG;
-    }
-    const MemberInfo* member = memberFor(info, id, flags);
-    if (member == nullptr) {
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    const std::size_t count = member->params.size();
-    if (params->cArgs != count || count > kMaxParameters) {
-        return DISP_E_BADPARAMCOUNT;
-    }
-    const bool put = member->kind == MemberKind::PropertyPut;
-    if (params->cNamedArgs > 0 && put &&
-        (params->cNamedArgs != 1 || params->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT)) {
-        return DISP_E_PARAMNOTFOUND;
-    }
+namespace {
 
-    // Place the caller's arguments in declared order.
-    std::array<VARIANT*, 8> inlinePlaced{};
-    std::vector<VARIANT*> heapPlaced;
-    VARIANT** placed = inlinePlaced.data();
-    if (count > inlinePlaced.size()) {
-        heapPlaced.assign(count, nullptr);
-        placed = heapPlaced.data();
-    }
-    std::array<UINT, 8> inlinePositions{};
-    std::vector<UINT> heapPositions;
-    UINT* positions = inlinePositions.data(); // index into rgvarg per slot
-    if (count > inlinePositions.size()) {
-        heapPositions.assign(count, 0);
-        positions = heapPositions.data();
-    }
-    for (UINT k = 0; k < params->cNamedArgs; ++k) {
-        const DISPID named = params->rgdispidNamedArgs[k];
-        const std::size_t slot =
-            named == DISPID_PROPERTYPUT && put ? count - 1 : static_cast<std::size_t>(named);
-        if (named < 0 && !(named == DISPID_PROPERTYPUT && put)) {
-            if (argumentError != nullptr) {
-                *argumentError = k;
-            }
-            return DISP_E_PARAMNOTFOUND;
+// The argument block as a whole must be readable.
+bool wellFormed(const DISPPARAMS& params) {
+    return params.cNamedArgs <= params.cArgs && (params.cArgs == 0 || params.rgvarg != nullptr) &&
+           (params.cNamedArgs == 0 || params.rgdispidNamedArgs != nullptr);
+}
+
+// Named arguments first: each by its parameter's DISPID, a put's value by
+// DISPID_PROPERTYPUT; then the positional ones, which stand in reverse.
+HRESULT placeArguments(const DISPPARAMS& params, bool put, SmallArray<Slot>& placed,
+                       std::size_t count, UINT* argumentError) {
+    for (UINT k = 0; k < params.cNamedArgs; ++k) {
+        const DISPID named = params.rgdispidNamedArgs[k];
+        const bool putValue = named == DISPID_PROPERTYPUT && put;
+        const std::size_t slot = putValue ? count - 1 : static_cast<std::size_t>(named);
+        if ((named < 0 && !putValue) || slot >= count || placed[slot].argument != nullptr) {
+            return argumentFault(argumentError, k, DISP_E_PARAMNOTFOUND);
         }
-        if (slot >= count || placed[slot] != nullptr) {
-            if (argumentError != nullptr) {
-                *argumentError = k;
-            }
-            return DISP_E_PARAMNOTFOUND;
-        }
-        placed[slot] = &params->rgvarg[k];
-        positions[slot] = k;
+        placed[slot] = Slot{&params.rgvarg[k], k};
     }
-    const UINT positional = params->cArgs - params->cNamedArgs;
+    const UINT positional = params.cArgs - params.cNamedArgs;
     for (UINT i = 0; i < positional; ++i) {
-        const UINT position = params->cArgs - 1 - i;
-        if (placed[i] != nullptr) {
+        if (placed[i].argument != nullptr) {
             return DISP_E_BADPARAMCOUNT;
         }
-        placed[i] = &params->rgvarg[position];
-        positions[i] = position;
+        const UINT position = params.cArgs - 1 - i;
+        placed[i] = Slot{&params.rgvarg[position], position};
     }
+    return S_OK;
+}
 
-    Arguments args(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (placed[i] == nullptr) {
+HRESULT coerceArguments(const MemberInfo& member, SmallArray<Slot>& placed, Arguments& args,
+                        UINT* argumentError) {
+    for (std::size_t i = 0; i < member.params.size(); ++i) {
+        if (placed[i].argument == nullptr) {
             return DISP_E_PARAMNOTOPTIONAL;
         }
-        const HRESULT hr = coerce(args, i, member->params[i].type, placed[i]);
+        const HRESULT hr = coerce(args, i, member.params[i].type, placed[i].argument);
         if (FAILED(hr)) {
-            if (argumentError != nullptr) {
-                *argumentError = positions[i];
-            }
-            return hr == DISP_E_OVERFLOW ? hr : DISP_E_TYPEMISMATCH;
+            return argumentFault(argumentError, placed[i].position,
+                                 hr == DISP_E_OVERFLOW ? hr : DISP_E_TYPEMISMATCH);
         }
     }
+    return S_OK;
+}
 
-    VARIANT returned;
-    returned.vt = VT_EMPTY;
-    DispatchCall call(*member, args.data(), &returned);
+// Calls the member; what it throws becomes the call's HRESULT (and
+// exception record). `returned` is empty again after a failure.
+HRESULT callMember(const MemberInfo& member, void* object, Arguments& args, VARIANT& returned,
+                   EXCEPINFO* exception) {
+    DispatchCall call(member, args.data(), &returned);
     try {
-        member->thunk(object, call);
+        member.thunk(object, call);
+        return S_OK;
     } catch (const AutomationException& e) {
         VariantClear(&returned);
         fillException(exception, e.code(), e.scode(), e.description(), e.source());
@@ -321,11 +317,57 @@ HRESULT dispatchInvoke(const InterfaceInfo& info, void* object, DISPID id, WORD 
         fillException(exception, 0, E_FAIL, QString::fromLocal8Bit(e.what()), QString());
         return DISP_E_EXCEPTION;
     }
+}
+
+// Hands the converted by-reference values back to the caller's variants.
+void writeBack(Arguments& args) {
     for (Arguments::Writeback& w : args.writebacks_) {
         VariantClear(w.target);
         *w.target = w.value;
         VariantInit(&w.value);
     }
+}
+
+} // namespace
+
+HRESULT dispatchInvoke(const InterfaceInfo& info, void* object, DISPID id, WORD flags,
+                       DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                       UINT* argumentError) {
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    if (params == nullptr) {
+        params = &none;
+    }
+    if (!wellFormed(*params)) {
+        return E_INVALIDARG;
+    }
+    const MemberInfo* member = memberFor(info, id, flags);
+    if (member == nullptr) {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    const std::size_t count = member->params.size();
+    if (params->cArgs != count || count > kMaxParameters) {
+        return DISP_E_BADPARAMCOUNT;
+    }
+    const bool put = member->kind == MemberKind::PropertyPut;
+    if (params->cNamedArgs > 0 && put &&
+        (params->cNamedArgs != 1 || params->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT)) {
+        return DISP_E_PARAMNOTFOUND;
+    }
+    SmallArray<Slot> placed(count);
+    HRESULT hr = placeArguments(*params, put, placed, count, argumentError);
+    if (FAILED(hr)) {
+        return hr;
+    }
+    Arguments args(count);
+    if (FAILED(hr = coerceArguments(*member, placed, args, argumentError))) {
+        return hr;
+    }
+    VARIANT returned;
+    returned.vt = VT_EMPTY;
+    if (FAILED(hr = callMember(*member, object, args, returned, exception))) {
+        return hr;
+    }
+    writeBack(args);
     if (result != nullptr) {
         *result = returned;
     } else {
