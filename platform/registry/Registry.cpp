@@ -104,29 +104,67 @@ QByteArray storedForm(const RegistryValue& value) {
     return bytes;
 }
 
-} // namespace
+// The key a call names: an open key and a subkey below it.
+struct SubKeyPath {
+    std::string base; // the open key's own path
+    std::string path; // the subkey's
+};
 
-LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD /*options*/, REGSAM /*access*/,
-                   HKEY* result) {
+// False for a key that is not open.
+bool subKeyPath(HKEY key, const char* subKey, SubKeyPath& out) {
+    if (!pathOf(key, out.base)) {
+        return false;
+    }
+    out.path = join(out.base, subKey);
+    return true;
+}
+
+// Opens a new handle on the subkey when `reach` (run on its path) succeeds.
+template <typename Reach> LONG openSubKey(HKEY key, const char* subKey, HKEY* result, Reach reach) {
     if (result == nullptr) {
         return ERROR_INVALID_PARAMETER;
     }
     *result = nullptr;
-    std::string base;
-    if (!pathOf(key, base)) {
+    SubKeyPath target;
+    if (!subKeyPath(key, subKey, target)) {
         return ERROR_INVALID_HANDLE;
     }
-    const std::string path = join(base, subKey);
-    const LONG rc = RegistryStore::instance().read([&](const RegistryKey& root) {
-        if (root.find(base) == nullptr) {
-            return ERROR_KEY_DELETED;
-        }
-        return root.find(path) != nullptr ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
-    });
+    const LONG rc = reach(target);
     if (rc == ERROR_SUCCESS) {
-        *result = newHandle(path);
+        *result = newHandle(target.path);
     }
     return rc;
+}
+
+// Runs `reader` on the open key at `path`; ERROR_KEY_DELETED when the key
+// has been deleted since it was opened.
+template <typename Reader> LONG readOpenKey(const std::string& path, Reader reader) {
+    return RegistryStore::instance().read([&](const RegistryKey& root) {
+        const RegistryKey* target = root.find(path);
+        return target != nullptr ? reader(*target) : ERROR_KEY_DELETED;
+    });
+}
+
+// As readOpenKey, for a change; `writer` reports whether it changed the key.
+template <typename Writer> LONG updateOpenKey(const std::string& path, Writer writer) {
+    return RegistryStore::instance().update([&](RegistryKey& root, bool& changed) {
+        RegistryKey* target = root.find(path);
+        return target != nullptr ? writer(*target, changed) : ERROR_KEY_DELETED;
+    });
+}
+
+} // namespace
+
+LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD /*options*/, REGSAM /*access*/,
+                   HKEY* result) {
+    return openSubKey(key, subKey, result, [](const SubKeyPath& target) {
+        return RegistryStore::instance().read([&](const RegistryKey& root) {
+            if (root.find(target.base) == nullptr) {
+                return ERROR_KEY_DELETED;
+            }
+            return root.find(target.path) != nullptr ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+        });
+    });
 }
 
 LONG RegOpenKeyA(HKEY key, const char* subKey, HKEY* result) {
@@ -136,29 +174,19 @@ LONG RegOpenKeyA(HKEY key, const char* subKey, HKEY* result) {
 LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD /*reserved*/, char* /*keyClass*/,
                      DWORD /*options*/, REGSAM /*access*/, void* /*security*/, HKEY* result,
                      DWORD* disposition) {
-    if (result == nullptr) {
-        return ERROR_INVALID_PARAMETER;
-    }
-    *result = nullptr;
-    std::string base;
-    if (!pathOf(key, base)) {
-        return ERROR_INVALID_HANDLE;
-    }
-    const std::string path = join(base, subKey);
     bool created = false;
-    const LONG rc = RegistryStore::instance().update([&](RegistryKey& root, bool& changed) {
-        if (root.find(base) == nullptr) {
-            return ERROR_KEY_DELETED;
-        }
-        root.create(path, &created);
-        changed = created;
-        return ERROR_SUCCESS;
+    const LONG rc = openSubKey(key, subKey, result, [&created](const SubKeyPath& target) {
+        return RegistryStore::instance().update([&](RegistryKey& root, bool& changed) {
+            if (root.find(target.base) == nullptr) {
+                return ERROR_KEY_DELETED;
+            }
+            root.create(target.path, &created);
+            changed = created;
+            return ERROR_SUCCESS;
+        });
     });
-    if (rc == ERROR_SUCCESS) {
-        *result = newHandle(path);
-        if (disposition != nullptr) {
-            *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
-        }
+    if (rc == ERROR_SUCCESS && disposition != nullptr) {
+        *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
     }
     return rc;
 }
@@ -202,15 +230,11 @@ LONG RegSetValueExA(HKEY key, const char* name, DWORD /*reserved*/, DWORD type, 
     } else if (type == REG_DWORD && size != 4) {
         return ERROR_INVALID_PARAMETER;
     }
-    return RegistryStore::instance().update([&](RegistryKey& root, bool& changed) {
-        RegistryKey* target = root.find(path);
-        if (target == nullptr) {
-            return ERROR_KEY_DELETED;
-        }
-        const RegistryValue* old = target->value(nameOf(name));
+    return updateOpenKey(path, [&](RegistryKey& target, bool& changed) {
+        const RegistryValue* old = target.value(nameOf(name));
         changed = old == nullptr || old->type != value.type || old->data != value.data;
         if (changed) {
-            target->setValue(nameOf(name), value);
+            target.setValue(nameOf(name), value);
         }
         return ERROR_SUCCESS;
     });
@@ -222,12 +246,8 @@ LONG RegQueryValueExA(HKEY key, const char* name, DWORD* /*reserved*/, DWORD* ty
     if (!pathOf(key, path)) {
         return ERROR_INVALID_HANDLE;
     }
-    return RegistryStore::instance().read([&](const RegistryKey& root) {
-        const RegistryKey* target = root.find(path);
-        if (target == nullptr) {
-            return ERROR_KEY_DELETED;
-        }
-        const RegistryValue* value = target->value(nameOf(name));
+    return readOpenKey(path, [&](const RegistryKey& target) {
+        const RegistryValue* value = target.value(nameOf(name));
         if (value == nullptr) {
             return ERROR_FILE_NOT_FOUND;
         }
@@ -254,13 +274,12 @@ LONG RegSetValueA(HKEY key, const char* subKey, DWORD type, const char* data, DW
 }
 
 LONG RegQueryValueA(HKEY key, const char* subKey, char* data, LONG* size) {
-    std::string base;
-    if (!pathOf(key, base)) {
+    SubKeyPath named;
+    if (!subKeyPath(key, subKey, named)) {
         return ERROR_INVALID_HANDLE;
     }
-    const std::string path = join(base, subKey);
     return RegistryStore::instance().read([&](const RegistryKey& root) {
-        const RegistryKey* target = root.find(path);
+        const RegistryKey* target = root.find(named.path);
         if (target == nullptr) {
             return ERROR_FILE_NOT_FOUND;
         }
@@ -283,12 +302,8 @@ LONG RegDeleteValueA(HKEY key, const char* name) {
     if (!pathOf(key, path)) {
         return ERROR_INVALID_HANDLE;
     }
-    return RegistryStore::instance().update([&](RegistryKey& root, bool& changed) {
-        RegistryKey* target = root.find(path);
-        if (target == nullptr) {
-            return ERROR_KEY_DELETED;
-        }
-        changed = target->removeValue(nameOf(name));
+    return updateOpenKey(path, [&](RegistryKey& target, bool& changed) {
+        changed = target.removeValue(nameOf(name));
         return changed ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
     });
 }
@@ -296,11 +311,12 @@ LONG RegDeleteValueA(HKEY key, const char* name) {
 namespace {
 
 LONG deleteKey(HKEY key, const char* subKey, bool tree) {
-    std::string base;
-    if (!pathOf(key, base)) {
+    SubKeyPath named;
+    if (!subKeyPath(key, subKey, named)) {
         return ERROR_INVALID_HANDLE;
     }
-    const std::string path = join(base, subKey);
+    const std::string& base = named.base;
+    const std::string& path = named.path;
     return RegistryStore::instance().update([&](RegistryKey& root, bool& changed) {
         if (root.find(base) == nullptr) {
             return ERROR_KEY_DELETED;
@@ -349,15 +365,11 @@ LONG RegEnumKeyExA(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD* /*
     if (!pathOf(key, path)) {
         return ERROR_INVALID_HANDLE;
     }
-    return RegistryStore::instance().read([&](const RegistryKey& root) {
-        const RegistryKey* target = root.find(path);
-        if (target == nullptr) {
-            return ERROR_KEY_DELETED;
-        }
-        if (index >= target->children().size()) {
+    return readOpenKey(path, [&](const RegistryKey& target) {
+        if (index >= target.children().size()) {
             return ERROR_NO_MORE_ITEMS;
         }
-        auto it = target->children().begin();
+        auto it = target.children().begin();
         std::advance(it, index);
         const std::string& found = it->first;
         if (*nameSize < found.size() + 1) {
