@@ -4,8 +4,7 @@
 
 namespace velox::com {
 
-inline constexpr IID IID_IClassFactory = {
-    0x00000001, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr IID IID_IClassFactory = oleGuid(0x00000001);
 
 struct IClassFactory : IUnknown {
     static constexpr const IID& iid = IID_IClassFactory;

@@ -7,14 +7,10 @@
 
 namespace velox::com {
 
-inline constexpr IID IID_IConnectionPointContainer = {
-    0xB196B284, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
-inline constexpr IID IID_IEnumConnectionPoints = {
-    0xB196B285, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
-inline constexpr IID IID_IConnectionPoint = {
-    0xB196B286, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
-inline constexpr IID IID_IEnumConnections = {
-    0xB196B287, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+inline constexpr IID IID_IConnectionPointContainer = oleControlGuid(0xB196B284);
+inline constexpr IID IID_IEnumConnectionPoints = oleControlGuid(0xB196B285);
+inline constexpr IID IID_IConnectionPoint = oleControlGuid(0xB196B286);
+inline constexpr IID IID_IEnumConnections = oleControlGuid(0xB196B287);
 
 struct IConnectionPoint;
 struct IConnectionPointContainer;
@@ -24,23 +20,15 @@ struct CONNECTDATA {
     DWORD dwCookie;
 };
 
-struct IEnumConnections : IUnknown {
+struct IEnumConnections : IEnumOf<CONNECTDATA, IEnumConnections> {
     static constexpr const IID& iid = IID_IEnumConnections;
-    virtual HRESULT Next(ULONG count, CONNECTDATA* items, ULONG* fetched) = 0;
-    virtual HRESULT Skip(ULONG count) = 0;
-    virtual HRESULT Reset() = 0;
-    virtual HRESULT Clone(IEnumConnections** copy) = 0;
 
 protected:
     ~IEnumConnections() = default;
 };
 
-struct IEnumConnectionPoints : IUnknown {
+struct IEnumConnectionPoints : IEnumOf<IConnectionPoint*, IEnumConnectionPoints> {
     static constexpr const IID& iid = IID_IEnumConnectionPoints;
-    virtual HRESULT Next(ULONG count, IConnectionPoint** items, ULONG* fetched) = 0;
-    virtual HRESULT Skip(ULONG count) = 0;
-    virtual HRESULT Reset() = 0;
-    virtual HRESULT Clone(IEnumConnectionPoints** copy) = 0;
 
 protected:
     ~IEnumConnectionPoints() = default;

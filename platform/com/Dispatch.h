@@ -6,8 +6,8 @@
 
 namespace velox::com {
 
-inline constexpr IID IID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_ITypeInfo = {0x00020401, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr IID IID_IDispatch = oleGuid(0x00020400);
+inline constexpr IID IID_ITypeInfo = oleGuid(0x00020401);
 
 inline constexpr DISPID DISPID_UNKNOWN = -1;
 inline constexpr DISPID DISPID_VALUE = 0;

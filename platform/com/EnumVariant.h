@@ -4,15 +4,10 @@
 
 namespace velox::com {
 
-inline constexpr IID IID_IEnumVARIANT = {
-    0x00020404, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr IID IID_IEnumVARIANT = oleGuid(0x00020404);
 
-struct IEnumVARIANT : IUnknown {
+struct IEnumVARIANT : IEnumOf<VARIANT, IEnumVARIANT> {
     static constexpr const IID& iid = IID_IEnumVARIANT;
-    virtual HRESULT Next(ULONG count, VARIANT* items, ULONG* fetched) = 0;
-    virtual HRESULT Skip(ULONG count) = 0;
-    virtual HRESULT Reset() = 0;
-    virtual HRESULT Clone(IEnumVARIANT** copy) = 0;
 
 protected:
     ~IEnumVARIANT() = default;

@@ -38,6 +38,16 @@ using REFCLSID = const CLSID&;
 
 inline constexpr GUID GUID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 
+// The two families of system interface ids, which differ in their first
+// field only: {xxxxxxxx-0000-0000-C000-000000000046} for the OLE interfaces
+// and {xxxxxxxx-BAB4-101A-B69C-00AA00341D07} for the control interfaces.
+constexpr GUID oleGuid(DWORD first) {
+    return {first, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+}
+constexpr GUID oleControlGuid(DWORD first) {
+    return {first, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+}
+
 // "{3C476933-F450-11CF-885E-0020AFC04E78}": braces, upper-case hex.
 QString guidToString(const GUID& guid);
 std::string guidToStdString(const GUID& guid);

@@ -9,10 +9,8 @@
 
 namespace velox::com {
 
-inline constexpr IID IID_IOleControl = {
-    0xB196B288, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
-inline constexpr IID IID_IOleControlSite = {
-    0xB196B289, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+inline constexpr IID IID_IOleControl = oleControlGuid(0xB196B288);
+inline constexpr IID IID_IOleControlSite = oleControlGuid(0xB196B289);
 
 struct CONTROLINFO {
     ULONG cb;

@@ -12,16 +12,16 @@ class QWidget;
 
 namespace velox::com {
 
-inline constexpr IID IID_IOleObject = {0x00000112, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_IOleClientSite = {0x00000118, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_IOleContainer = {0x0000011B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_IOleWindow = {0x00000114, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_IOleInPlaceObject = {0x00000113, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_IMoniker = {0x0000000F, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_IDataObject = {0x0000010E, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_IAdviseSink = {0x0000010F, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_IEnumOLEVERB = {0x00000104, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_IEnumSTATDATA = {0x00000105, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr IID IID_IOleObject = oleGuid(0x00000112);
+inline constexpr IID IID_IOleClientSite = oleGuid(0x00000118);
+inline constexpr IID IID_IOleContainer = oleGuid(0x0000011B);
+inline constexpr IID IID_IOleWindow = oleGuid(0x00000114);
+inline constexpr IID IID_IOleInPlaceObject = oleGuid(0x00000113);
+inline constexpr IID IID_IMoniker = oleGuid(0x0000000F);
+inline constexpr IID IID_IDataObject = oleGuid(0x0000010E);
+inline constexpr IID IID_IAdviseSink = oleGuid(0x0000010F);
+inline constexpr IID IID_IEnumOLEVERB = oleGuid(0x00000104);
+inline constexpr IID IID_IEnumSTATDATA = oleGuid(0x00000105);
 
 // OLEMISC flags of MiscStatus.
 inline constexpr DWORD OLEMISC_RECOMPOSEONRESIZE = 0x1;

@@ -11,8 +11,8 @@ namespace velox::com {
 
 inline constexpr IID IID_ISequentialStream = {
     0x0C733A30, 0x2A1C, 0x11CE, {0xAD, 0xE5, 0x00, 0xAA, 0x00, 0x44, 0x77, 0x3D}};
-inline constexpr IID IID_IStream = {0x0000000C, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_IPersist = {0x0000010C, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr IID IID_IStream = oleGuid(0x0000000C);
+inline constexpr IID IID_IPersist = oleGuid(0x0000010C);
 inline constexpr IID IID_IPersistStreamInit = {
     0x7FD52380, 0x4E07, 0x101B, {0xAE, 0x2D, 0x08, 0x00, 0x2B, 0x2E, 0xC7, 0x13}};
 inline constexpr IID IID_IPersistPropertyBag = {

@@ -10,12 +10,9 @@ class QWidget;
 
 namespace velox::com {
 
-inline constexpr IID IID_ISpecifyPropertyPages = {
-    0xB196B28B, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
-inline constexpr IID IID_IPropertyPageSite = {
-    0xB196B28C, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
-inline constexpr IID IID_IPropertyPage = {
-    0xB196B28D, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+inline constexpr IID IID_ISpecifyPropertyPages = oleControlGuid(0xB196B28B);
+inline constexpr IID IID_IPropertyPageSite = oleControlGuid(0xB196B28C);
+inline constexpr IID IID_IPropertyPage = oleControlGuid(0xB196B28D);
 
 inline constexpr DWORD PROPPAGESTATUS_DIRTY = 0x1;
 inline constexpr DWORD PROPPAGESTATUS_VALIDATE = 0x2;

@@ -19,8 +19,7 @@
 namespace velox::com {
 
 // The automation marshaller class that dispatch interfaces name.
-inline constexpr CLSID CLSID_PSDispatch = {
-    0x00020420, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr CLSID CLSID_PSDispatch = oleGuid(0x00020420);
 
 // S_OK, or TYPE_E_REGISTRYACCESS when the registry refuses a write.
 HRESULT RegisterTypeLib(const TypeLibInfo& library, const QString& modulePath);

@@ -1,15 +1,15 @@
 #pragma once
 
-// The root interface. Interfaces are abstract classes whose virtual methods
-// follow the Windows declaration order; they have no virtual destructor
-// (an object ends itself in Release), so implementing classes are final or
-// declare their own virtual destructor.
+// The root interface, and the shape of the enumerators. Interfaces are abstract classes whose
+// virtual methods follow the Windows declaration order; they have no virtual destructor (an object
+// ends itself in Release), so implementing classes are final or declare their own virtual
+// destructor.
 
 #include "platform/com/Guid.h"
 
 namespace velox::com {
 
-inline constexpr IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr IID IID_IUnknown = oleGuid(0x00000000);
 
 struct IUnknown {
     static constexpr const IID& iid = IID_IUnknown;
@@ -22,6 +22,19 @@ protected:
     IUnknown(const IUnknown&) = default;
     IUnknown& operator=(const IUnknown&) = default;
     ~IUnknown() = default;
+};
+
+// The methods every enumerator interface has (IEnumVARIANT,
+// IEnumConnections, ...): Next hands out up to `count` items, Clone a new
+// enumerator `Self` at the same place.
+template <typename Item, typename Self> struct IEnumOf : IUnknown {
+    virtual HRESULT Next(ULONG count, Item* items, ULONG* fetched) = 0;
+    virtual HRESULT Skip(ULONG count) = 0;
+    virtual HRESULT Reset() = 0;
+    virtual HRESULT Clone(Self** copy) = 0;
+
+protected:
+    ~IEnumOf() = default;
 };
 
 } // namespace velox::com

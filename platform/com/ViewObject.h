@@ -9,8 +9,8 @@ class QPainter;
 
 namespace velox::com {
 
-inline constexpr IID IID_IViewObject = {0x0000010D, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_IViewObject2 = {0x00000127, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr IID IID_IViewObject = oleGuid(0x0000010D);
+inline constexpr IID IID_IViewObject2 = oleGuid(0x00000127);
 
 struct IViewObject : IUnknown {
     static constexpr const IID& iid = IID_IViewObject;
