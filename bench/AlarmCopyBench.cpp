@@ -38,8 +38,6 @@ extern char** environ;
 
 namespace {
 
-constexpr int pcMachine = 1;
-constexpr int handheldMachine = 2;
 constexpr int connectTimeoutMs = 10000;
 constexpr int replaceExisting = 1;
 constexpr qint32 fileNotFound = 2;
@@ -122,8 +120,9 @@ public:
         veloxcd::LinkEventHandlers handlers;
         handlers.onGetFileInfo = [this](qint32 error) {
             if (error == fileNotFound) {
-                host_.call(QStringLiteral("CopyFile"),
-                           {pcMachine, source_, handheldMachine, target, replaceExisting});
+                host_.call(
+                    QStringLiteral("CopyFile"),
+                    {veloxcd::linkPc, source_, veloxcd::linkHandheld, target, replaceExisting});
             } else {
                 failed_ = true;
                 loop_.quit();
@@ -168,8 +167,8 @@ public:
         timeout_.start(answerTimeoutMs);
         const auto start = Clock::now();
         host_.call(QStringLiteral("Connect"), {connectTimeoutMs});
-        host_.call(QStringLiteral("CreateDirectory"), {handheldMachine, alarmFolder});
-        host_.call(QStringLiteral("GetFileInfo"), {handheldMachine, target});
+        host_.call(QStringLiteral("CreateDirectory"), {veloxcd::linkHandheld, alarmFolder});
+        host_.call(QStringLiteral("GetFileInfo"), {veloxcd::linkHandheld, target});
         loop_.exec();
         timeout_.stop();
         if (failed_) {

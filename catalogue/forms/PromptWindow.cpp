@@ -43,7 +43,8 @@ void PromptWindow::closePrompt() {
     close();
 }
 
-Connect_Velox::Connect_Velox() : PromptWindow(QStringLiteral("Connect_Velox"), strConnectTitle) {}
+Connect_Velox::Connect_Velox()
+    : PromptWindow(QStringLiteral("Connect_Velox"), texts.strConnectTitle) {}
 
 void Connect_Velox::mouseReleaseEvent(QMouseEvent* event) {
     QDialog::mouseReleaseEvent(event);
@@ -60,7 +61,7 @@ void Connect_Velox::keyPressEvent(QKeyEvent* event) {
 }
 
 Close_Recorder::Close_Recorder()
-    : PromptWindow(QStringLiteral("Close_Recorder"), strCloseRecorderTitle) {}
+    : PromptWindow(QStringLiteral("Close_Recorder"), texts.strCloseRecorderTitle) {}
 
 void Close_Recorder::keyPressEvent(QKeyEvent* /*event*/) {
     closePrompt();

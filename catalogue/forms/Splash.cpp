@@ -155,15 +155,15 @@ void Splash::Form_KeyPress(int keyAscii) {
 }
 
 // The Osprey gets Merlin's layout, start screen and settings line, but its own
-// photo, and machine code 8 from then on. Any error ends the switch silently, as
+// photo, and its own machine code from then on. Any error ends the switch silently, as
 // a choice on the machine overlay does.
 void Splash::switchToOsprey() {
     trapped([this] {
-        machine = 4;
+        machine = machineMerlin;
         mainForm_->SetMachine();
         mainForm_->LoadMainScreen();
-        mainForm_->imgVelox->setPicture(LoadPicture(machinePhotoPath(8)));
-        machine = 8;
+        mainForm_->imgVelox->setPicture(LoadPicture(machinePhotoPath(machineOsprey)));
+        machine = machineOsprey;
         aboutKeys.clear();
     });
 }

@@ -39,34 +39,34 @@ constexpr std::size_t catalogueCategories = 7;
 } // namespace
 
 void VeloxCDMainFormFalcon::setAccessibleNames() {
-    name(BtnMenu, strLanguageHint);
-    name(chMachine, strMachineHint);
+    name(BtnMenu, texts.strLanguageHint);
+    name(chMachine, texts.strMachineHint);
     // The copy key copies the chosen alarm sound while their list is up.
-    name(BtnCopy, waveList->Visible() ? strCopyAlarmHint : strCopyHint);
-    name(Search, strSearchHint);
-    name(Otter, strInfoHint);
-    name(imgExit, strExitHint);
+    name(BtnCopy, waveList->Visible() ? texts.strCopyAlarmHint : texts.strCopyHint);
+    name(Search, texts.strSearchHint);
+    name(Otter, texts.strInfoHint);
+    name(imgExit, texts.strExitHint);
     for (std::size_t i = 0; i < Kategorie.size(); ++i) {
         name(Kategorie.at(i), i < catalogueCategories
-                                  ? categoryNames.value(static_cast<qsizetype>(i))
-                                  : strAlarmCategory);
+                                  ? texts.categoryNames.value(static_cast<qsizetype>(i))
+                                  : texts.strAlarmCategory);
     }
-    name(Velox, strMakerHint);
-    name(imgVelox, strPhotoHint);
-    name(printBtn, strPrintHint);
-    name(Imgemail, strMailHint);
-    name(Imghomepage, strHomepageHint);
-    name(Imgreadme, strReadmeHint);
+    name(Velox, texts.strMakerHint);
+    name(imgVelox, texts.strPhotoHint);
+    name(printBtn, texts.strPrintHint);
+    name(Imgemail, texts.strMailHint);
+    name(Imghomepage, texts.strHomepageHint);
+    name(Imgreadme, texts.strReadmeHint);
 
-    name(txtSearch, strSearchHint);
-    name(lstPrograms, strProgramList);
-    name(FileListing, strReadmeList);
-    name(txtReadme, strReadmeText);
-    name(waveList, strAlarmList);
-    name(description, withoutColon(strDescriptionLabel));
-    name(scrVolume, strVolumeTitle);
-    name(scrRepeat, strRepeatTitle);
-    name(gaugeMain, strCopyProgress);
+    name(txtSearch, texts.strSearchHint);
+    name(lstPrograms, texts.strProgramList);
+    name(FileListing, texts.strReadmeList);
+    name(txtReadme, texts.strReadmeText);
+    name(waveList, texts.strAlarmList);
+    name(description, withoutColon(texts.strDescriptionLabel));
+    name(scrVolume, texts.strVolumeTitle);
+    name(scrRepeat, texts.strRepeatTitle);
+    name(gaugeMain, texts.strCopyProgress);
 }
 
 } // namespace veloxcd

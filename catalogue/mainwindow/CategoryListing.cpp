@@ -72,8 +72,8 @@ void VeloxCDMainFormFalcon::showAlarmSounds() {
 }
 
 void VeloxCDMainFormFalcon::Kategorie_MouseMove(int index) {
-    if (index >= 0 && index < firstAlarmButton && index < categoryNames.size()) {
-        Kategorie.at(static_cast<std::size_t>(index))->setToolTip(categoryNames.at(index));
+    if (index >= 0 && index < firstAlarmButton && index < texts.categoryNames.size()) {
+        Kategorie.at(static_cast<std::size_t>(index))->setToolTip(texts.categoryNames.at(index));
     }
 }
 

@@ -32,8 +32,6 @@ namespace {
 namespace err = velox::win::err;
 using velox::win::RuntimeError;
 
-constexpr int pcMachine = 1;
-constexpr int handheldMachine = 2;
 constexpr int connectTimeoutMs = 10000;
 constexpr int copyFlags = 1;
 constexpr int gaugeTwipsPerPercent = 69;
@@ -46,7 +44,7 @@ constexpr qint64 volumeOffset = 62;
 constexpr QLatin1String alarmFolder("C:\\System\\Alarms\\");
 
 void showInsertCd() {
-    velox::win::MsgBox(strInsertCd + QLatin1Char(' ') + cdDrive);
+    velox::win::MsgBox(texts.strInsertCd + QLatin1Char(' ') + cdDrive);
 }
 
 // The handheld's form of a sound: the CD path in upper case without ".WAV".
@@ -115,7 +113,7 @@ void VeloxCDMainFormFalcon::installProgram() {
             throw;
         }
         // A missing or broken installer is named; the program goes on.
-        velox::win::MsgBox(strInstallerMissing + installerPath());
+        velox::win::MsgBox(texts.strInstallerMissing + installerPath());
     }
 }
 
@@ -136,8 +134,9 @@ void VeloxCDMainFormFalcon::waveList_Click() {
 
 void VeloxCDMainFormFalcon::scrVolume_Change() {
     const int position = scrVolume->Value();
-    lblVolume->setCaption(position >= 0 && position < volumeNames.size() ? volumeNames[position]
-                                                                         : QString());
+    lblVolume->setCaption(position >= 0 && position < texts.volumeNames.size()
+                              ? texts.volumeNames[position]
+                              : QString());
 }
 
 void VeloxCDMainFormFalcon::scrRepeat_Change() {
@@ -192,8 +191,8 @@ bool VeloxCDMainFormFalcon::startLinkChain() {
     if (!Tandem->call(QStringLiteral("Connect"), {connectTimeoutMs}).succeeded()) {
         return false;
     }
-    Tandem->call(QStringLiteral("CreateDirectory"), {handheldMachine, QString(alarmFolder)});
-    if (!Tandem->call(QStringLiteral("GetFileInfo"), {handheldMachine, alarmTarget_})) {
+    Tandem->call(QStringLiteral("CreateDirectory"), {linkHandheld, QString(alarmFolder)});
+    if (!Tandem->call(QStringLiteral("GetFileInfo"), {linkHandheld, alarmTarget_})) {
         Tandem->call(QStringLiteral("Disconnect"));
         return false;
     }
@@ -206,11 +205,11 @@ bool VeloxCDMainFormFalcon::startLinkChain() {
 bool VeloxCDMainFormFalcon::linkAvailable() {
     QString missing;
     if (!Tandem || !Tandem->created()) {
-        missing = strLinkControlMissing;
+        missing = texts.strLinkControlMissing;
     } else if (linkInitCode_ && *linkInitCode_ < 0) {
         // Init answers with the failed creation of the engine (a negative
         // HRESULT), or with the engine's own code.
-        missing = strLinkEngineMissing;
+        missing = texts.strLinkEngineMissing;
     }
     if (missing.isEmpty()) {
         return true;
@@ -242,8 +241,8 @@ void VeloxCDMainFormFalcon::Tandem_OnConnect(qint32 error) {
 void VeloxCDMainFormFalcon::Tandem_OnGetFileInfo(qint32 error) {
     bool copy = error == fileNotFound;
     if (error == 0) {
-        copy = velox::win::MsgBox(strOverwrite, velox::win::vbYesNo, QStringLiteral("Velox CD")) ==
-               velox::win::vbYes;
+        copy = velox::win::MsgBox(texts.strOverwrite, velox::win::vbYesNo,
+                                  QStringLiteral("Velox CD")) == velox::win::vbYes;
     }
     if (copy) {
         GaugeValue->setVisible(true);
@@ -252,7 +251,7 @@ void VeloxCDMainFormFalcon::Tandem_OnGetFileInfo(qint32 error) {
         gaugeMain->setVisible(true);
         copy = Tandem
                    ->call(QStringLiteral("CopyFile"),
-                          {pcMachine, waveWorkPath, handheldMachine, alarmTarget_, copyFlags})
+                          {linkPc, waveWorkPath, linkHandheld, alarmTarget_, copyFlags})
                    .succeeded();
     }
     // With a copy under way its answer is still to come.
@@ -263,7 +262,7 @@ void VeloxCDMainFormFalcon::Tandem_OnCopyProgress(qint16 percent, bool& /*cancel
     const int clamped = std::clamp<int>(percent, 0, 100);
     GaugeValue->setWidth(static_cast<float>(clamped * gaugeTwipsPerPercent));
     if (percent == 100) {
-        GaugeValue->setCaption(strCopyDone);
+        GaugeValue->setCaption(texts.strCopyDone);
     }
 }
 

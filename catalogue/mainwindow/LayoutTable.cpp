@@ -1,5 +1,7 @@
 #include "catalogue/mainwindow/LayoutTable.h"
 
+#include "catalogue/start/ProgramState.h"
+
 #include <array>
 #include <cstring>
 
@@ -69,7 +71,7 @@ const std::array<LayoutEntry, 55> table = {{
 } // namespace
 
 LayoutVariant layoutVariantFor(int machine) {
-    return machine == 1 ? LayoutVariant::Wren : LayoutVariant::Other;
+    return machine == machineWren ? LayoutVariant::Wren : LayoutVariant::Other;
 }
 
 std::span<const LayoutEntry> layoutTable() {

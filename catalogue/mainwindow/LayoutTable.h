@@ -27,7 +27,7 @@ struct LayoutEntry {
 
 enum class LayoutVariant { Wren, Other };
 
-// Machine code 1 lays out for the Wren; every other code for the larger models.
+// The Wren has a layout of its own; every other code for the larger models.
 LayoutVariant layoutVariantFor(int machine);
 
 // The entries in the order in which they are applied.

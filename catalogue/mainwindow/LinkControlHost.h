@@ -13,6 +13,11 @@ struct IDispatch;
 
 namespace veloxcd {
 
+// The two sides of a link operation as the control's methods number them
+// (Connect, GetFileInfo, CopyFile...): not machine model codes.
+inline constexpr int linkPc = 1;
+inline constexpr int linkHandheld = 2;
+
 // What a call of the link control gave: whether it reached the control, and
 // the number it returned (0 for a method that returns an object or nothing).
 struct LinkCallResult {

@@ -44,10 +44,10 @@ void VeloxCDMainFormFalcon::Form_Load() {
     trapped([this] { fontPass(); });
     trapped([this] {
         const int position = scrVolume->Value();
-        if (position < 0 || position >= volumeNames.size()) {
+        if (position < 0 || position >= texts.volumeNames.size()) {
             raiseError(err::SubscriptOutOfRange);
         }
-        lblVolume->setCaption(volumeNames.at(position));
+        lblVolume->setCaption(texts.volumeNames.at(position));
     });
     trapped([this] { lblRepeat->setCaption(QString::number(scrRepeat->Value())); });
     trapped([this] { centreOnScreen(); });

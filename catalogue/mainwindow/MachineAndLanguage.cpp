@@ -16,15 +16,15 @@ namespace veloxcd {
 using namespace velox::win;
 
 void VeloxCDMainFormFalcon::mnuVeloxWren_Click() {
-    chooseMachine(1);
+    chooseMachine(machineWren);
 }
 
 void VeloxCDMainFormFalcon::mnuVeloxFalcon_Click() {
-    chooseMachine(2);
+    chooseMachine(machineFalcon);
 }
 
 void VeloxCDMainFormFalcon::mnuVeloxMerlin_Click() {
-    chooseMachine(4);
+    chooseMachine(machineMerlin);
 }
 
 // Any error ends the choice silently: the steps done so far stay done (with the
@@ -40,11 +40,11 @@ void VeloxCDMainFormFalcon::chooseMachine(qint16 code) {
 }
 
 void VeloxCDMainFormFalcon::mnuEnglish_Click() {
-    chooseLanguage(1);
+    chooseLanguage(languageEnglish);
 }
 
 void VeloxCDMainFormFalcon::mnuDeutsch_Click() {
-    chooseLanguage(2);
+    chooseLanguage(languageGerman);
 }
 
 void VeloxCDMainFormFalcon::chooseLanguage(qint16 code) {
@@ -72,30 +72,30 @@ void VeloxCDMainFormFalcon::SetLanguage() {
 }
 
 void VeloxCDMainFormFalcon::setFormLanguage() {
-    mnuVeloxFalcon->setCaption(nameFalcon);
-    mnuVeloxMerlin->setCaption(nameMerlin);
-    mnuVeloxWren->setCaption(nameWren);
+    mnuVeloxFalcon->setCaption(texts.nameFalcon);
+    mnuVeloxMerlin->setCaption(texts.nameMerlin);
+    mnuVeloxWren->setCaption(texts.nameWren);
     setAccessibleNames();
 }
 
 // The German captions of the icon bar lie over the English ones printed on the
 // photo; in English none is shown.
 void VeloxCDMainFormFalcon::setLanguagePics() {
-    if (language == 1) {
+    if (language == languageEnglish) {
         katWrenger->setVisible(false);
         katFalconger->setVisible(false);
         katMerlinger->setVisible(false);
-    } else if (language == 2) {
-        katWrenger->setVisible(machine == 1);
-        katFalconger->setVisible(machine == 2);
-        katMerlinger->setVisible(machine != 1 && machine != 2);
+    } else if (language == languageGerman) {
+        katWrenger->setVisible(machine == machineWren);
+        katFalconger->setVisible(machine == machineFalcon);
+        katMerlinger->setVisible(machine != machineWren && machine != machineFalcon);
     }
 }
 
 void VeloxCDMainFormFalcon::setWaveCaptions() {
-    lblfrmWaveHL->setCaption(strAlarmPanel);
-    lblVolumeTitle->setCaption(strVolumeTitle);
-    lblRepeatTitle->setCaption(strRepeatTitle);
+    lblfrmWaveHL->setCaption(texts.strAlarmPanel);
+    lblVolumeTitle->setCaption(texts.strVolumeTitle);
+    lblRepeatTitle->setCaption(texts.strRepeatTitle);
 }
 
 } // namespace veloxcd

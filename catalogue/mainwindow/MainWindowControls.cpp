@@ -24,7 +24,7 @@ namespace veloxcd {
 using velox::win::TwipsControl;
 
 // How a control looks in the window's design.
-struct VeloxCDMainFormFalcon::ControlDesign {
+struct ControlDesign {
     std::optional<TwipsRect> rect = std::nullopt; // none: its place in the Wren layout
     bool visible = true;
     double fontSize = 8.25;
@@ -33,6 +33,13 @@ struct VeloxCDMainFormFalcon::ControlDesign {
 };
 
 namespace {
+
+constexpr ControlDesign clickArea{.hand = true};
+constexpr ControlDesign screenControl{.visible = false};
+constexpr ControlDesign clickableScreenControl{.visible = false, .hand = true};
+constexpr ControlDesign overlayLabel{.visible = false, .fontSize = 12, .bold = true, .hand = true};
+constexpr ControlDesign plain{};
+constexpr ControlDesign heading{.fontSize = 9.75, .bold = true};
 
 // The display's light green, behind the overlay labels.
 const QColor displayGreen(153, 204, 153);
@@ -63,13 +70,15 @@ Control* VeloxCDMainFormFalcon::add(Control*& member, const char* name, int inde
 }
 
 void VeloxCDMainFormFalcon::createControls() {
-    const ControlDesign clickArea{.hand = true};
-    const ControlDesign screenControl{.visible = false};
-    const ControlDesign clickableScreenControl{.visible = false, .hand = true};
-    const ControlDesign overlayLabel{.visible = false, .fontSize = 12, .bold = true, .hand = true};
-    const ControlDesign plain{};
-    const ControlDesign heading{.fontSize = 9.75, .bold = true};
+    addDisplayControls();
+    addDetailControls();
+    addListsAndSoundPanel();
+    addLinkControl();
+    setDesignProperties();
+}
 
+// The photo, the display and the keys on and around it.
+void VeloxCDMainFormFalcon::addDisplayControls() {
     add(imgVelox, "imgVelox", -1, this, {.rect = TwipsRect{15, 0, 9000, 12000}});
     add(MainScreenFalcon, "MainScreenFalcon", -1, this, plain);
     add(printBtn, "printBtn", -1, this, clickableScreenControl);
@@ -95,7 +104,10 @@ void VeloxCDMainFormFalcon::createControls() {
     }
     add(imgExit, "imgExit", -1, this, clickArea);
     add(Command2, "Command2", -1, this, {.visible = false});
+}
 
+// The frame of the selected program's details.
+void VeloxCDMainFormFalcon::addDetailControls() {
     add(detframe, "detframe", -1, this, screenControl);
     add(Zusatz, "Zusatz", -1, detframe, plain);
     add(description, "description", -1, detframe, plain);
@@ -109,7 +121,10 @@ void VeloxCDMainFormFalcon::createControls() {
     add(Imghomepage, "Imghomepage", -1, detframe, clickArea);
     add(Imgreadme, "Imgreadme", -1, detframe, clickArea);
     add(lang, "lang", -1, detframe, plain);
+}
 
+// The program and sound lists, and the panel of a sound's properties.
+void VeloxCDMainFormFalcon::addListsAndSoundPanel() {
     add(lstPrograms, "lstPrograms", -1, this, clickableScreenControl);
     add(waveList, "waveList", -1, this, screenControl);
 
@@ -124,14 +139,18 @@ void VeloxCDMainFormFalcon::createControls() {
     add(lblFileInfo, "lblFileInfo", -1, frmWaves, plain);
     add(gaugeMain, "gaugeMain", -1, frmWaves, plain);
     add(GaugeValue, "GaugeValue", -1, frmWaves, plain);
+}
 
-    // The link control has no picture at run time; its place is the design's.
+// The link control has no picture at run time; its place is the design's.
+void VeloxCDMainFormFalcon::addLinkControl() {
     Tandem = std::make_unique<LinkControlHost>();
     Tandem->Move(240, 8400, 480, 480);
     controls_.push_back(Tandem.get());
     designRects_.push_back(TwipsRect{240, 8400, 480, 480});
+}
 
-    // Design-time properties beyond the place.
+// Design-time properties beyond the place.
+void VeloxCDMainFormFalcon::setDesignProperties() {
     for (velox::win::Label* label :
          {mnuEnglish, mnuDeutsch, mnuVeloxFalcon, mnuVeloxMerlin, mnuVeloxWren}) {
         label->setBackColor(displayGreen);

@@ -43,14 +43,14 @@ const Value& field(const char* name) {
 // The display name of a machine code, or nothing for a code that names none.
 std::optional<QString> machineName(qint16 code) {
     switch (code) {
-    case 1:
-        return nameWren;
-    case 2:
-        return nameFalcon;
-    case 4:
-        return nameMerlin;
-    case 8:
-        return nameOsprey;
+    case machineWren:
+        return texts.nameWren;
+    case machineFalcon:
+        return texts.nameFalcon;
+    case machineMerlin:
+        return texts.nameMerlin;
+    case machineOsprey:
+        return texts.nameOsprey;
     default:
         return std::nullopt;
     }
@@ -60,7 +60,7 @@ std::optional<QString> machineName(qint16 code) {
 // user is asked for it. Every other failure ends the click in silence.
 void askForCdOnBadFileName(const RuntimeError& error) {
     if (error.number() == err::BadFileNameOrNumber) {
-        MsgBox(strInsertCd + QStringLiteral(" ") + cdDrive, vbOKOnly);
+        MsgBox(texts.strInsertCd + QStringLiteral(" ") + cdDrive, vbOKOnly);
     }
 }
 
@@ -106,8 +106,8 @@ std::optional<qint32> VeloxCDMainFormFalcon::showProgramRecord() {
         Programmname->setToolTip(title + QStringLiteral(" / ") + *name);
     }
 
-    description->setText(
-        textOrEmpty(field(language == 2 ? "BeschreibungDeutsch" : "BeschreibungEnglisch")));
+    description->setText(textOrEmpty(
+        field(language == languageGerman ? "BeschreibungDeutsch" : "BeschreibungEnglisch")));
 
     const Value& languages = field("languages");
     lang->setCaption(isNull(languages)
@@ -153,15 +153,15 @@ void VeloxCDMainFormFalcon::showProgramFiles(qint32 authorId) {
     authorHomepage = isAddress(homepage) ? textOrEmpty(homepage) : QString();
     Imghomepage->setVisible(isAddress(homepage));
 
-    lblDescription->setCaption(strDescriptionLabel);
-    lblLanguage->setCaption(strLanguageLabel);
-    lblSize->setCaption(strSizeLabel);
+    lblDescription->setCaption(texts.strDescriptionLabel);
+    lblLanguage->setCaption(texts.strLanguageLabel);
+    lblSize->setCaption(texts.strSizeLabel);
     detframe->setVisible(true);
 
     if (!programFolder.isEmpty()) {
         FileListing->setPath(folder);
-        const QString screenshot =
-            folder + (machine == 1 ? QStringLiteral("Screen1.gif") : QStringLiteral("Screen.gif"));
+        const QString screenshot = folder + (machine == machineWren ? QStringLiteral("Screen1.gif")
+                                                                    : QStringLiteral("Screen.gif"));
         MainScreenFalcon->setPicture(LoadPicture(
             Dir(screenshot).isEmpty() ? screenPicturePath("Hauptschirm", machine) : screenshot));
     } else {

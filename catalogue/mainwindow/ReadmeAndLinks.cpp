@@ -77,9 +77,9 @@ void VeloxCDMainFormFalcon::Imghomepage_Click() {
 
 void VeloxCDMainFormFalcon::Velox_Click() {
     trapped([] {
-        if (language == 1) {
+        if (language == languageEnglish) {
             FindURL(QString(makerHomepage));
-        } else if (language == 2) {
+        } else if (language == languageGerman) {
             FindURL(QString(makerHomepageGerman));
         }
     });
@@ -101,7 +101,7 @@ void VeloxCDMainFormFalcon::Otter_Click() {
 }
 
 void VeloxCDMainFormFalcon::Otter_MouseMove() {
-    Otter->setToolTip(strInfoHint);
+    Otter->setToolTip(texts.strInfoHint);
 }
 
 // Unloading ends the program, so the window is unloaded at once rather than

@@ -5,7 +5,7 @@
 namespace veloxcd {
 
 QString screenPicturePath(const char* screen, int code) {
-    const char* family = code == 1 ? "Wren" : "Falcon";
+    const char* family = code == machineWren ? "Wren" : "Falcon";
     return cdDrive + QStringLiteral("\\Pictures\\") + QLatin1String(screen) +
            QLatin1String(family) + QStringLiteral(".gif");
 }
@@ -13,13 +13,13 @@ QString screenPicturePath(const char* screen, int code) {
 QString machinePhotoPath(int code) {
     const char* photo = "Merlin";
     switch (code) {
-    case 1:
+    case machineWren:
         photo = "Wren";
         break;
-    case 2:
+    case machineFalcon:
         photo = "Falcon";
         break;
-    case 8:
+    case machineOsprey:
         photo = "Osprey";
         break;
     default:

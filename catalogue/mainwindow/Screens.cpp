@@ -25,7 +25,7 @@ namespace {
 // pass over every other error in silence.
 void askForCdOnDiskNotReady(const RuntimeError& error) {
     if (error.number() == err::DiskNotReady) {
-        MsgBox(strInsertCd + QStringLiteral(" ") + cdDrive, vbOKOnly);
+        MsgBox(texts.strInsertCd + QStringLiteral(" ") + cdDrive, vbOKOnly);
     }
 }
 
@@ -95,15 +95,15 @@ void VeloxCDMainFormFalcon::BtnMenu_Click() {
 // The tool tips are set at every mouse move, so they always speak the language
 // that is current.
 void VeloxCDMainFormFalcon::BtnCopy_MouseMove() {
-    BtnCopy->setToolTip(strCopyHint);
+    BtnCopy->setToolTip(texts.strCopyHint);
 }
 
 void VeloxCDMainFormFalcon::BtnMenu_MouseMove() {
-    BtnMenu->setToolTip(strLanguageHint);
+    BtnMenu->setToolTip(texts.strLanguageHint);
 }
 
 void VeloxCDMainFormFalcon::chMachine_MouseMove() {
-    chMachine->setToolTip(strMachineHint);
+    chMachine->setToolTip(texts.strMachineHint);
 }
 
 } // namespace veloxcd

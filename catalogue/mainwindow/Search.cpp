@@ -44,7 +44,7 @@ void VeloxCDMainFormFalcon::Search_Click() {
 }
 
 void VeloxCDMainFormFalcon::Search_MouseMove() {
-    Search->setToolTip(strSearchHint);
+    Search->setToolTip(texts.strSearchHint);
 }
 
 // Every key reaches the box as usual; Enter searches and Esc leaves.

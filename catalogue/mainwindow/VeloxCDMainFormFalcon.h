@@ -26,6 +26,7 @@ namespace veloxcd {
 
 class LinkControlHost;
 class TextFileBox;
+struct ControlDesign;
 
 // The main window: a photo of the chosen handheld whose display shows the
 // catalogue's current screen. Its controls are declared in one table
@@ -193,9 +194,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    struct ControlDesign;
-
+    // The controls in the window's control order (MainWindowControls.cpp).
     void createControls();
+    void addDisplayControls();
+    void addDetailControls();
+    void addListsAndSoundPanel();
+    void addLinkControl();
+    void setDesignProperties();
     void wireHandlers();
     void setUpKeyboardAccess();
     // The controls Tab goes through, in the order the eye reads them.

@@ -79,18 +79,18 @@ ScanStep probeDrive(QChar letter, int probed, int cdCount) {
         return ScanStep::Found;
     }
     if (code == err::PathNotFound || cdCount == 1) {
-        askForCd(strInsertCd + QLatin1Char(' ') + letter + QStringLiteral(": !"));
+        askForCd(texts.strInsertCd + QLatin1Char(' ') + letter + QStringLiteral(": !"));
         return ScanStep::Rescan;
     }
     if (code == err::BadFileNameOrNumber && probed == cdCount) {
-        askForCd(strInsertCdAny);
+        askForCd(texts.strInsertCdAny);
         return ScanStep::Rescan;
     }
     if (code == err::BadFileNameOrNumber || (cdCount > 1 && probed < cdCount)) {
         return ScanStep::NextDrive;
     }
     if (probed == cdCount) {
-        askForCd(strInsertCdAny);
+        askForCd(texts.strInsertCdAny);
         return ScanStep::Rescan;
     }
     return ScanStep::NextDrive;

@@ -16,7 +16,7 @@ void resetProgramState() {
     authorMail.clear();
     authorHomepage.clear();
     aboutKeys.clear();
-    clearTexts();
+    texts = {};
     catalogueRs.reset();
     catalogueDb.reset();
 }

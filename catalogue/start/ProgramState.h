@@ -4,12 +4,23 @@
 
 namespace veloxcd {
 
+// The target machines by the codes the settings file stores. The catalogue's
+// `machines` column holds the codes of the models a program runs on as bits.
+inline constexpr qint16 machineWren = 1;
+inline constexpr qint16 machineFalcon = 2;
+inline constexpr qint16 machineMerlin = 4;
+inline constexpr qint16 machineOsprey = 8;
+
+// The interface languages by the codes the settings file stores.
+inline constexpr qint16 languageEnglish = 1;
+inline constexpr qint16 languageGerman = 2;
+
 // The program-wide state that start-up sets up and every handler reads.
 
 inline QString systemDir;      // Windows system folder, no trailing separator
 inline QString cdDrive;        // "D:", or empty on a machine without an optical drive
-inline qint16 machine = 0;     // 1 Wren, 2 Falcon, 4 Merlin, 8 Osprey
-inline qint16 language = 0;    // 1 English, 2 German
+inline qint16 machine = 0;     // machineWren ... machineOsprey, 0 before start-up
+inline qint16 language = 0;    // languageEnglish or languageGerman, 0 before start-up
 inline double fontScale = 1.0; // 15 / twips per pixel
 inline QString programFolder;  // selected program's folder on the CD, "\...\"
 inline QString packageFile;    // its package file, or empty

@@ -92,10 +92,13 @@ void readSettings() {
     const int languageValue = lines.isEmpty() ? 0 : settingValue(lines[0]).value_or(0);
     const int machineValue = lines.size() > 1 ? settingValue(lines[1]).value_or(0) : 0;
 
-    language = (languageValue == 1 || languageValue == 2) ? static_cast<qint16>(languageValue) : 1;
-    machine = (machineValue == 1 || machineValue == 2 || machineValue == 8)
+    language = (languageValue == languageEnglish || languageValue == languageGerman)
+                   ? static_cast<qint16>(languageValue)
+                   : languageEnglish;
+    machine = (machineValue == machineWren || machineValue == machineFalcon ||
+               machineValue == machineOsprey)
                   ? static_cast<qint16>(machineValue)
-                  : 4;
+                  : machineMerlin;
 }
 
 void writeSettings() {

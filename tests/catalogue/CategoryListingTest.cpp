@@ -149,9 +149,9 @@ TEST_F(CategoryListingTest, AlarmButtonShowsTheSoundsOverWhatWasUp) {
     EXPECT_TRUE(window->waveList->Visible());
     EXPECT_TRUE(window->frmWaves->Visible());
     EXPECT_EQ(window->GaugeValue->Width(), 0);
-    EXPECT_EQ(window->lblfrmWaveHL->Caption(), veloxcd::strAlarmPanel);
-    EXPECT_EQ(window->lblVolumeTitle->Caption(), veloxcd::strVolumeTitle);
-    EXPECT_EQ(window->lblRepeatTitle->Caption(), veloxcd::strRepeatTitle);
+    EXPECT_EQ(window->lblfrmWaveHL->Caption(), veloxcd::texts.strAlarmPanel);
+    EXPECT_EQ(window->lblVolumeTitle->Caption(), veloxcd::texts.strVolumeTitle);
+    EXPECT_EQ(window->lblRepeatTitle->Caption(), veloxcd::texts.strRepeatTitle);
 
     // The next category clears the old rows and lists afresh.
     listCategory(0);
@@ -184,7 +184,7 @@ TEST_F(CategoryListingTest, TooltipsNameTheCategoriesButNotTheAlarmButton) {
 
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(window->Kategorie.at(static_cast<std::size_t>(i))->toolTip(),
-                  veloxcd::categoryNames.at(i));
+                  veloxcd::texts.categoryNames.at(i));
     }
     EXPECT_EQ(window->Kategorie.at(7)->toolTip(), QStringLiteral("as it was"));
 

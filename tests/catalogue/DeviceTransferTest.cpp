@@ -163,7 +163,7 @@ TEST_F(DeviceTransfer, CopyPreparesTheWorkingCopyWithTheChosenValues) {
     // button comes back at once and the user learns what is missing.
     EXPECT_TRUE(window->BtnCopy->isEnabled());
     ASSERT_EQ(boxes.shown().size(), 1U);
-    EXPECT_EQ(boxes.shown()[0].text, veloxcd::strLinkControlMissing);
+    EXPECT_EQ(boxes.shown()[0].text, veloxcd::texts.strLinkControlMissing);
 }
 
 TEST_F(DeviceTransfer, ACopyThatCannotStartAsksForTheCdAndGivesTheButtonBack) {

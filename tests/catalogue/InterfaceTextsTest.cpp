@@ -11,17 +11,17 @@ TEST(InterfaceTexts, GermanKeepsItsBlanksAndUmlauts) {
     resetProgramState();
     language = 1;
     loadTexts();
-    EXPECT_EQ(strCopyHint, QString(" Copy program "));
-    EXPECT_EQ(strInfoHint, QString(" Info ..."));
+    EXPECT_EQ(texts.strCopyHint, QString(" Copy program "));
+    EXPECT_EQ(texts.strInfoHint, QString(" Info ..."));
     language = 2;
     loadTexts();
-    EXPECT_EQ(strCopyHint, QString(" Programm kopieren "));
-    EXPECT_EQ(strInfoHint, QString(" Info ... "));
-    ASSERT_EQ(categoryNames.size(), 7);
-    EXPECT_EQ(categoryNames[3], QString::fromUtf8("Geschäftliches"));
-    EXPECT_EQ(strInsertCd, QString("Bitte legen Sie die \"VELOX CD\" in Ihr Laufwerk "));
-    EXPECT_EQ(strSizeLabel, QString::fromUtf8("Größe:"));
-    EXPECT_EQ(nameMerlin, QString("VELOX Merlin PRO"));
+    EXPECT_EQ(texts.strCopyHint, QString(" Programm kopieren "));
+    EXPECT_EQ(texts.strInfoHint, QString(" Info ... "));
+    ASSERT_EQ(texts.categoryNames.size(), 7);
+    EXPECT_EQ(texts.categoryNames[3], QString::fromUtf8("Geschäftliches"));
+    EXPECT_EQ(texts.strInsertCd, QString("Bitte legen Sie die \"VELOX CD\" in Ihr Laufwerk "));
+    EXPECT_EQ(texts.strSizeLabel, QString::fromUtf8("Größe:"));
+    EXPECT_EQ(texts.nameMerlin, QString("VELOX Merlin PRO"));
 }
 
 TEST(InterfaceTexts, VolumeNamesAndMachineNamesDoNotFollowTheLanguage) {
@@ -29,10 +29,10 @@ TEST(InterfaceTexts, VolumeNamesAndMachineNamesDoNotFollowTheLanguage) {
         resetProgramState();
         language = code;
         loadTexts();
-        EXPECT_EQ(volumeNames, QStringList({"Min", "Normal", "Max"}));
-        EXPECT_EQ(nameWren, QString("VELOX wren PLUS"));
-        EXPECT_EQ(nameOsprey, QString("VELOX Osprey / harrier"));
-        EXPECT_EQ(nameFalcon, QString("VELOX Falcon"));
+        EXPECT_EQ(texts.volumeNames, QStringList({"Min", "Normal", "Max"}));
+        EXPECT_EQ(texts.nameWren, QString("VELOX wren PLUS"));
+        EXPECT_EQ(texts.nameOsprey, QString("VELOX Osprey / harrier"));
+        EXPECT_EQ(texts.nameFalcon, QString("VELOX Falcon"));
     }
 }
 
@@ -40,11 +40,11 @@ TEST(InterfaceTexts, AnUnknownLanguageKeepsTheTextsItHad) {
     resetProgramState();
     language = 7;
     loadTexts();
-    EXPECT_TRUE(strCopyHint.isEmpty());
-    EXPECT_EQ(volumeNames.size(), 3);
+    EXPECT_TRUE(texts.strCopyHint.isEmpty());
+    EXPECT_EQ(texts.volumeNames.size(), 3);
     language = 2;
     loadTexts();
     language = 0;
     loadTexts();
-    EXPECT_EQ(strSearchHint, QString(" Programm suchen "));
+    EXPECT_EQ(texts.strSearchHint, QString(" Programm suchen "));
 }

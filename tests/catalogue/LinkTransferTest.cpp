@@ -399,7 +399,7 @@ TEST_F(LinkMishaps, WithoutTheLinkControlTheKeySaysSoOnceAndComesBack) {
     ASSERT_FALSE(window->Tandem->created());
     copyTwice();
     ASSERT_EQ(boxes.shown().size(), 1U);
-    EXPECT_EQ(boxes.shown()[0].text, veloxcd::strLinkControlMissing);
+    EXPECT_EQ(boxes.shown()[0].text, veloxcd::texts.strLinkControlMissing);
     EXPECT_EQ(boxes.shown()[0].buttons, vbOKOnly);
 }
 
@@ -409,7 +409,7 @@ TEST_F(LinkMishaps, WithoutTheEngineTheKeySaysSoOnceAndComesBack) {
     ASSERT_TRUE(window->Tandem->created());
     copyTwice();
     ASSERT_EQ(boxes.shown().size(), 1U);
-    EXPECT_EQ(boxes.shown()[0].text, veloxcd::strLinkEngineMissing);
+    EXPECT_EQ(boxes.shown()[0].text, veloxcd::texts.strLinkEngineMissing);
 
     // The same key still installs programs.
     velox::win::RecordingProcesses processes;

@@ -52,7 +52,7 @@ TEST_F(WindowLoad, FontsAreDividedByTheScaleAndCutToWholePoints) {
 
 TEST_F(WindowLoad, VolumeAndRepeatCaptionsShowTheSliders) {
     load();
-    EXPECT_EQ(window->lblVolume->Caption(), volumeNames.at(1));
+    EXPECT_EQ(window->lblVolume->Caption(), texts.volumeNames.at(1));
     EXPECT_EQ(window->lblRepeat->Caption(), QString("1"));
     EXPECT_EQ(window->scrVolume->Max(), 2);
     EXPECT_EQ(window->scrRepeat->Min(), 1);

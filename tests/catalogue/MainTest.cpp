@@ -170,7 +170,7 @@ TEST_F(StartUp, AFreshStartWritesTheSettingsAndAWritableWorkingCopy) {
     ASSERT_TRUE(working.open(QIODevice::ReadOnly));
     EXPECT_EQ(working.readAll(), QByteArray("the catalogue"));
     EXPECT_TRUE(QFile::permissions(copy) & QFileDevice::WriteOwner);
-    EXPECT_EQ(strInsertCd, QString("Please insert VELOX CD in your drive "));
+    EXPECT_EQ(texts.strInsertCd, QString("Please insert VELOX CD in your drive "));
 }
 
 TEST_F(StartUp, AMissingCatalogueIsPassedOverWhenTheCdWasFound) {

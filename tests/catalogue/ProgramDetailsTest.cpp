@@ -71,7 +71,7 @@ TEST_F(ProgramDetailsTest, ShowsTheRecordTheAuthorAndTheFolder) {
 
     EXPECT_EQ(window->Programmname->Caption(), QStringLiteral("Planner 2.10"));
     EXPECT_EQ(window->Programmname->toolTip(),
-              QStringLiteral("Planner 2.10 / ") + veloxcd::nameFalcon);
+              QStringLiteral("Planner 2.10 / ") + veloxcd::texts.nameFalcon);
     EXPECT_EQ(window->description->Text(), QStringLiteral("Plans days."));
     EXPECT_EQ(window->lang->Caption(), QStringLiteral(" English, Deutsch"));
     EXPECT_EQ(veloxcd::programFolder, QStringLiteral("\\Programs\\7\\"));
@@ -84,9 +84,9 @@ TEST_F(ProgramDetailsTest, ShowsTheRecordTheAuthorAndTheFolder) {
     EXPECT_TRUE(window->Imgemail->Visible());
     EXPECT_EQ(veloxcd::authorHomepage, QString());
     EXPECT_FALSE(window->Imghomepage->Visible());
-    EXPECT_EQ(window->lblDescription->Caption(), veloxcd::strDescriptionLabel);
-    EXPECT_EQ(window->lblLanguage->Caption(), veloxcd::strLanguageLabel);
-    EXPECT_EQ(window->lblSize->Caption(), veloxcd::strSizeLabel);
+    EXPECT_EQ(window->lblDescription->Caption(), veloxcd::texts.strDescriptionLabel);
+    EXPECT_EQ(window->lblLanguage->Caption(), veloxcd::texts.strLanguageLabel);
+    EXPECT_EQ(window->lblSize->Caption(), veloxcd::texts.strSizeLabel);
     EXPECT_TRUE(window->detframe->Visible());
     EXPECT_EQ(window->FileListing->Path(), QStringLiteral("D:\\Programs\\7"));
     EXPECT_FALSE(window->FileListing->Visible());

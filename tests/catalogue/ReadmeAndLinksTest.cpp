@@ -209,7 +209,7 @@ TEST_F(ReadmeAndLinks, TheProducerLogoTooltipSpeaksTheLanguage) {
     language = 2;
     loadTexts();
     emit window->Otter->MouseMove();
-    EXPECT_EQ(window->Otter->toolTip(), strInfoHint);
+    EXPECT_EQ(window->Otter->toolTip(), texts.strInfoHint);
 }
 
 TEST_F(ReadmeAndLinks, TheExitButtonUnloadsTheWindow) {

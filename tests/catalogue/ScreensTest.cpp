@@ -241,7 +241,7 @@ TEST_F(Screens, ALanguageSwitchThatCannotWriteTheSettingsStillChangesTheLanguage
     window->mnuDeutsch_Click();
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(language, 2);
-    EXPECT_EQ(strLanguageHint, QString(" Sprache wechseln "));
+    EXPECT_EQ(texts.strLanguageHint, QString(" Sprache wechseln "));
     EXPECT_TRUE(window->katMerlinger->Visible());
     EXPECT_FALSE(window->mnuDeutsch->Visible());
     EXPECT_EQ(shownPicture(window->MainScreenFalcon), QString("HauptschirmFalcon"));
