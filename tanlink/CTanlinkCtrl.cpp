@@ -17,46 +17,23 @@ namespace {
 using C = CTanlinkCtrl;
 using M = LinkControlMembers<C>;
 
-// In the order of the dispatch map, which gives the DISPIDs.
-constexpr MemberInfo kMembers[] = {
-    M::init(1),
-    M::connect(2),
-    controlMethod(3, "GetDirectory", VT_DISPATCH, kMachineDirectory,
-                  controlThunk<C, &C::GetDirectory>),
-    M::disconnect(4),
-    M::copyFile(5),
-    M::moveFile(6),
-    M::deleteFile(7),
-    M::renameFile(8),
-    M::deleteDirectory(9),
-    controlMethod(10, "GetDrives", VT_I4, kMachine, controlThunk<C, &C::GetDrives>),
-    controlMethod(11, "GetDriveInfo", VT_DISPATCH, kMachineDriveName,
-                  controlThunk<C, &C::GetDriveInfo>),
-    M::labelDrive(12),
-    M::createDirectory(13),
-    M::moveDirectory(14),
-    M::setAttributes(15),
-    M::parseFile(16),
-    M::copyDirectory(17),
-    M::renameDirectory(18),
-    controlMethod(19, "GetFileInfo", VT_DISPATCH, kMachineFileName,
-                  controlThunk<C, &C::GetFileInfo>),
-    controlMethod(20, "GetMachineInfo", VT_I4, kMachine, controlThunk<C, &C::GetMachineInfo>),
-    controlMethod(21, "GetExtraMachineInfo", VT_DISPATCH, kMachine,
-                  controlThunk<C, &C::GetExtraMachineInfo>),
-    M::machineSyncTime(22),
-    M::format(23),
-    M::matchWildcard(24),
-    controlMethod(25, "CancelOperation", VT_I4, {}, controlThunk<C, &C::CancelOperation>),
-    M::setConfiguration(26),
-    M::getConfiguration(27),
-    M::closePrograms(28),
-    M::startProgram(29),
-    M::stopProgram(30),
-    M::readConfig(31),
-    M::writeConfig(32),
-    M::aboutBox(),
-};
+// The members of this control alone; the table puts them in DISPID order
+// among the shared ones.
+constexpr auto kMembers = M::table(
+    std::array{
+        controlMethod(3, "GetDirectory", VT_DISPATCH, kMachineDirectory,
+                      controlThunk<C, &C::GetDirectory>),
+        controlMethod(10, "GetDrives", VT_I4, kMachine, controlThunk<C, &C::GetDrives>),
+        controlMethod(11, "GetDriveInfo", VT_DISPATCH, kMachineDriveName,
+                      controlThunk<C, &C::GetDriveInfo>),
+        controlMethod(19, "GetFileInfo", VT_DISPATCH, kMachineFileName,
+                      controlThunk<C, &C::GetFileInfo>),
+        controlMethod(20, "GetMachineInfo", VT_I4, kMachine, controlThunk<C, &C::GetMachineInfo>),
+        controlMethod(21, "GetExtraMachineInfo", VT_DISPATCH, kMachine,
+                      controlThunk<C, &C::GetExtraMachineInfo>),
+        controlMethod(25, "CancelOperation", VT_I4, {}, controlThunk<C, &C::CancelOperation>),
+    },
+    26);
 
 const InterfaceInfo kInterface{IID__DTandemEng, "_DTandemEng", kMembers,
                                "Dispatch interface for Tandem Engine (Asynch)",

@@ -26,9 +26,6 @@ public:
     static constexpr com::UINT typeNameId = IDS_TANLINK;
     static constexpr int bitmapId = IDB_TANLINK;
 
-    // A new control with one reference.
-    static CTanlinkCtrl* create() { return new CTanlinkCtrl; }
-
     static const com::InterfaceInfo& dispatchInterface();
 
     // The methods that differ from the synchronous control's (the others

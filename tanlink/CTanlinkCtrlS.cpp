@@ -20,48 +20,25 @@ namespace {
 using C = CTanlinkCtrlS;
 using M = LinkControlMembers<C>;
 
-// In the order of the dispatch map, which gives the DISPIDs.
-constexpr MemberInfo kMembers[] = {
-    M::init(1),
-    M::connect(2),
-    controlMethod(3, "GetDirectory", VT_DISPATCH, kMachineDirectoryS,
-                  controlThunk<C, &C::GetDirectory>),
-    M::disconnect(4),
-    M::copyFile(5),
-    M::moveFile(6),
-    M::deleteFile(7),
-    M::renameFile(8),
-    M::deleteDirectory(9),
-    controlMethod(10, "GetDrives", VT_BSTR, kMachineErrorS, controlThunk<C, &C::GetDrives>),
-    controlMethod(11, "GetDriveInfo", VT_DISPATCH, kMachineDriveNameS,
-                  controlThunk<C, &C::GetDriveInfo>),
-    M::labelDrive(12),
-    M::createDirectory(13),
-    M::moveDirectory(14),
-    M::setAttributes(15),
-    M::parseFile(16),
-    M::copyDirectory(17),
-    M::renameDirectory(18),
-    controlMethod(19, "GetFileInfo", VT_DISPATCH, kMachineFileNameS,
-                  controlThunk<C, &C::GetFileInfo>),
-    controlMethod(20, "GetMachineOwnerInfo", VT_BSTR, kMachineErrorS,
-                  controlThunk<C, &C::GetMachineOwnerInfo>),
-    controlMethod(21, "GetExtraMachineInfo", VT_DISPATCH, kMachineErrorS,
-                  controlThunk<C, &C::GetExtraMachineInfo>),
-    M::machineSyncTime(22),
-    M::format(23),
-    M::matchWildcard(24),
-    M::setConfiguration(25),
-    M::getConfiguration(26),
-    M::closePrograms(27),
-    M::startProgram(28),
-    M::stopProgram(29),
-    M::readConfig(30),
-    M::writeConfig(31),
-    controlMethod(32, "GetMachineTypeInfo", VT_I4, kMachineErrorS,
-                  controlThunk<C, &C::GetMachineTypeInfo>),
-    M::aboutBox(),
-};
+// The members of this control alone; the table puts them in DISPID order
+// among the shared ones.
+constexpr auto kMembers = M::table(
+    std::array{
+        controlMethod(3, "GetDirectory", VT_DISPATCH, kMachineDirectoryS,
+                      controlThunk<C, &C::GetDirectory>),
+        controlMethod(10, "GetDrives", VT_BSTR, kMachineErrorS, controlThunk<C, &C::GetDrives>),
+        controlMethod(11, "GetDriveInfo", VT_DISPATCH, kMachineDriveNameS,
+                      controlThunk<C, &C::GetDriveInfo>),
+        controlMethod(19, "GetFileInfo", VT_DISPATCH, kMachineFileNameS,
+                      controlThunk<C, &C::GetFileInfo>),
+        controlMethod(20, "GetMachineOwnerInfo", VT_BSTR, kMachineErrorS,
+                      controlThunk<C, &C::GetMachineOwnerInfo>),
+        controlMethod(21, "GetExtraMachineInfo", VT_DISPATCH, kMachineErrorS,
+                      controlThunk<C, &C::GetExtraMachineInfo>),
+        controlMethod(32, "GetMachineTypeInfo", VT_I4, kMachineErrorS,
+                      controlThunk<C, &C::GetMachineTypeInfo>),
+    },
+    25);
 
 const InterfaceInfo kInterface{IID__DTandemEngS, "_DTandemEngS", kMembers, nullptr,
                                TYPEFLAG_FDISPATCHABLE | TYPEFLAG_FHIDDEN};

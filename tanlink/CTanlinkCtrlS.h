@@ -32,9 +32,6 @@ public:
     static constexpr com::UINT typeNameId = IDS_TANLINKS;
     static constexpr int bitmapId = IDB_TANLINKS;
 
-    // A new control with one reference.
-    static CTanlinkCtrlS* create() { return new CTanlinkCtrlS; }
-
     static const com::InterfaceInfo& dispatchInterface();
 
     // The methods that differ from the asynchronous control's. The engine's

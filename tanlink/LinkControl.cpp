@@ -72,69 +72,6 @@ LONG LinkControl<Derived, Engine, Callback>::Disconnect() {
 }
 
 template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::CopyFile(SHORT machineFrom, BSTR fileFrom,
-                                                      SHORT machineTo, BSTR fileTo, SHORT flags) {
-    return withTwoPaths(machineFrom, fileFrom, machineTo, fileTo,
-                        [flags](Engine* e, MachinePathRecord& from, MachinePathRecord& to) {
-                            return e->CopyFile(&from, &to, flags);
-                        });
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::MoveFile(SHORT machineFrom, BSTR fileFrom,
-                                                      SHORT machineTo, BSTR fileTo, SHORT flags) {
-    return withTwoPaths(machineFrom, fileFrom, machineTo, fileTo,
-                        [flags](Engine* e, MachinePathRecord& from, MachinePathRecord& to) {
-                            return e->MoveFile(&from, &to, flags);
-                        });
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::DeleteFile(SHORT machine, BSTR fileName) {
-    return withPath(machine, fileName,
-                    [](Engine* e, MachinePathRecord& rec) { return e->DeleteFile(&rec); });
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::RenameFile(SHORT machine, BSTR oldFileName,
-                                                        BSTR newFileName) {
-    const QByteArray newName = ansi(newFileName);
-    return withPath(machine, oldFileName, [&newName](Engine* e, MachinePathRecord& rec) {
-        return e->RenameFile(&rec, newName.constData());
-    });
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::DeleteDirectory(SHORT machine, BSTR dirName) {
-    return withPath(machine, dirName,
-                    [](Engine* e, MachinePathRecord& rec) { return e->DeleteDirectory(&rec); });
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::LabelDrive(SHORT machine, BSTR driveName, BSTR label) {
-    const QByteArray text = ansi(label);
-    return withPath(machine, driveName, [&text](Engine* e, MachinePathRecord& rec) {
-        return e->LabelDrive(&rec, text.constData());
-    });
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::CreateDirectory(SHORT machine, BSTR dirName) {
-    return withPath(machine, dirName,
-                    [](Engine* e, MachinePathRecord& rec) { return e->CreateDirectory(&rec); });
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::MoveDirectory(SHORT fromMachine, BSTR fromDir,
-                                                           SHORT toMachine, BSTR toDir,
-                                                           SHORT flags) {
-    return withTwoPaths(fromMachine, fromDir, toMachine, toDir,
-                        [flags](Engine* e, MachinePathRecord& from, MachinePathRecord& to) {
-                            return e->MoveDirectory(&from, &to, flags);
-                        });
-}
-
-template <typename Derived, typename Engine, typename Callback>
 LONG LinkControl<Derived, Engine, Callback>::SetAttributes(SHORT machine, BSTR fileName,
                                                            LONG attributes) {
     return withPath(machine, fileName, [attributes](Engine* e, MachinePathRecord& rec) {
@@ -143,34 +80,9 @@ LONG LinkControl<Derived, Engine, Callback>::SetAttributes(SHORT machine, BSTR f
 }
 
 template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::CopyDirectory(SHORT fromMachine, BSTR fromDir,
-                                                           SHORT toMachine, BSTR toDir,
-                                                           SHORT flags) {
-    return withTwoPaths(fromMachine, fromDir, toMachine, toDir,
-                        [flags](Engine* e, MachinePathRecord& from, MachinePathRecord& to) {
-                            return e->CopyDirectory(&from, &to, flags);
-                        });
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::RenameDirectory(SHORT machine, BSTR fromDir,
-                                                             BSTR toDir) {
-    const QByteArray newName = ansi(toDir);
-    return withPath(machine, fromDir, [&newName](Engine* e, MachinePathRecord& rec) {
-        return e->RenameDirectory(&rec, newName.constData());
-    });
-}
-
-template <typename Derived, typename Engine, typename Callback>
 LONG LinkControl<Derived, Engine, Callback>::MachineSyncTime() {
     Engine* e = engine();
     return e != nullptr ? e->MachineSyncTime() : com::CO_E_NOTINITIALIZED;
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::Format(SHORT machine, BSTR drive) {
-    return withPath(machine, drive,
-                    [](Engine* e, MachinePathRecord& rec) { return e->Format(&rec); });
 }
 
 template <typename Derived, typename Engine, typename Callback>
@@ -205,24 +117,6 @@ LONG LinkControl<Derived, Engine, Callback>::GetConfiguration(LONG* baud, LONG* 
     LONG result = 0;
     e->GetConfiguration(&result, baud, port);
     return result;
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::ClosePrograms(SHORT machine, BSTR drive) {
-    return withPath(machine, drive,
-                    [](Engine* e, MachinePathRecord& rec) { return e->ClosePrograms(&rec); });
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::StartProgram(SHORT machine, BSTR file) {
-    return withPath(machine, file,
-                    [](Engine* e, MachinePathRecord& rec) { return e->StartProgram(&rec); });
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::StopProgram(SHORT machine, BSTR file) {
-    return withPath(machine, file,
-                    [](Engine* e, MachinePathRecord& rec) { return e->StopProgram(&rec); });
 }
 
 template <typename Derived, typename Engine, typename Callback>

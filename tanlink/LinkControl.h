@@ -58,12 +58,16 @@ class LinkControl
                        com::IProvideClassInfo2, OleControlImpl<Derived>>;
 
 public:
+    using EngineInterface = Engine;
     using BSTR = com::BSTR;
     using HRESULT = com::HRESULT;
     using LONG = com::LONG;
     using SHORT = com::SHORT;
     using ULONG = com::ULONG;
     using REFIID = com::REFIID;
+
+    // A new control with one reference.
+    static Derived* create() { return new Derived; }
 
     // IUnknown: IDispatch (also as the control's dispatch interface), the
     // connection points, the class information, then the OLE control
@@ -109,26 +113,37 @@ public:
     // DISPID 4: disconnects when there is an engine; always 0.
     LONG Disconnect();
 
-    LONG CopyFile(SHORT machineFrom, BSTR fileFrom, SHORT machineTo, BSTR fileTo, SHORT flags);
-    LONG MoveFile(SHORT machineFrom, BSTR fileFrom, SHORT machineTo, BSTR fileTo, SHORT flags);
-    LONG DeleteFile(SHORT machine, BSTR fileName);
-    LONG RenameFile(SHORT machine, BSTR oldFileName, BSTR newFileName);
-    LONG DeleteDirectory(SHORT machine, BSTR dirName);
-    LONG LabelDrive(SHORT machine, BSTR driveName, BSTR label);
-    LONG CreateDirectory(SHORT machine, BSTR dirName);
-    LONG MoveDirectory(SHORT fromMachine, BSTR fromDir, SHORT toMachine, BSTR toDir, SHORT flags);
+    // The methods that hand the engine method of the same name one path
+    // (DeleteFile, DeleteDirectory, CreateDirectory, Format, ClosePrograms,
+    // StartProgram, StopProgram), a path and a text (RenameFile: the new
+    // name, LabelDrive: the label, RenameDirectory: the new name), or two
+    // paths and the flags (CopyFile, MoveFile, CopyDirectory, MoveDirectory).
+    // The member table names each.
+    template <LONG (Engine::*call)(MachinePathRecord*)> LONG onPath(SHORT machine, BSTR path) {
+        return withPath(machine, path,
+                        [](Engine* e, MachinePathRecord& rec) { return (e->*call)(&rec); });
+    }
+    template <LONG (Engine::*call)(MachinePathRecord*, const char*)>
+    LONG onPathWithText(SHORT machine, BSTR path, BSTR text) {
+        const QByteArray ansiText = ansi(text);
+        return withPath(machine, path, [&ansiText](Engine* e, MachinePathRecord& rec) {
+            return (e->*call)(&rec, ansiText.constData());
+        });
+    }
+    template <LONG (Engine::*call)(MachinePathRecord*, MachinePathRecord*, SHORT)>
+    LONG onTwoPaths(SHORT fromMachine, BSTR from, SHORT toMachine, BSTR to, SHORT flags) {
+        return withTwoPaths(fromMachine, from, toMachine, to,
+                            [flags](Engine* e, MachinePathRecord& a, MachinePathRecord& b) {
+                                return (e->*call)(&a, &b, flags);
+                            });
+    }
+
     LONG SetAttributes(SHORT machine, BSTR fileName, LONG attributes);
-    LONG CopyDirectory(SHORT fromMachine, BSTR fromDir, SHORT toMachine, BSTR toDir, SHORT flags);
-    LONG RenameDirectory(SHORT machine, BSTR fromDir, BSTR toDir);
     LONG MachineSyncTime();
-    LONG Format(SHORT machine, BSTR drive);
     // The engine's answer, whatever code the engine call itself returns.
     SHORT MatchWildcard(BSTR fileName, BSTR wildcard, SHORT ignoreCase);
     LONG SetConfiguration(LONG baud, LONG port);
     LONG GetConfiguration(LONG* baud, LONG* port);
-    LONG ClosePrograms(SHORT machine, BSTR drive);
-    LONG StartProgram(SHORT machine, BSTR file);
-    LONG StopProgram(SHORT machine, BSTR file);
     LONG ReadConfig(SHORT fromMachine, SHORT toMachine, BSTR fileName);
     LONG WriteConfig(SHORT fromMachine, BSTR fileNamem, SHORT toMachine);
 

@@ -1,12 +1,16 @@
 #pragma once
 
 // The dispatch members both link controls have, with the name, result and
-// parameters they share. Each control's member table lists them under its
-// own DISPIDs (the order of its dispatch map) beside its own members.
+// parameters they share, and the table that puts each control's own members
+// among them. The members that only hand the engine a path or two name the
+// engine method they call (LinkControl::onPath and its kin).
 
 #include "platform/com/DispatchTable.h"
 #include "tanlink/ControlParams.h"
 #include "tanlink/ControlThunk.h"
+
+#include <algorithm>
+#include <array>
 
 namespace velox::tanlink {
 
@@ -18,108 +22,73 @@ constexpr com::MemberInfo controlMethod(com::DISPID id, const char* name, com::V
 
 template <typename C> struct LinkControlMembers {
     using DISPID = com::DISPID;
+    using E = typename C::EngineInterface;
 
-    static constexpr com::MemberInfo init(DISPID id) {
-        return controlMethod(id, "Init", com::VT_I4, {}, controlThunk<C, &C::Init>);
-    }
-    static constexpr com::MemberInfo connect(DISPID id) {
-        return controlMethod(id, "Connect", com::VT_I4, control_params::kConnect,
-                             controlThunk<C, &C::Connect>);
-    }
-    static constexpr com::MemberInfo disconnect(DISPID id) {
-        return controlMethod(id, "Disconnect", com::VT_I4, {}, controlThunk<C, &C::Disconnect>);
-    }
-    static constexpr com::MemberInfo copyFile(DISPID id) {
-        return controlMethod(id, "CopyFile", com::VT_I4, control_params::kFileTransfer,
-                             controlThunk<C, &C::CopyFile>);
-    }
-    static constexpr com::MemberInfo moveFile(DISPID id) {
-        return controlMethod(id, "MoveFile", com::VT_I4, control_params::kFileTransfer,
-                             controlThunk<C, &C::MoveFile>);
-    }
-    static constexpr com::MemberInfo deleteFile(DISPID id) {
-        return controlMethod(id, "DeleteFile", com::VT_I4, control_params::kMachineFileName,
-                             controlThunk<C, &C::DeleteFile>);
-    }
-    static constexpr com::MemberInfo renameFile(DISPID id) {
-        return controlMethod(id, "RenameFile", com::VT_I4, control_params::kRenameFile,
-                             controlThunk<C, &C::RenameFile>);
-    }
-    static constexpr com::MemberInfo deleteDirectory(DISPID id) {
-        return controlMethod(id, "DeleteDirectory", com::VT_I4, control_params::kMachineDirName,
-                             controlThunk<C, &C::DeleteDirectory>);
-    }
-    static constexpr com::MemberInfo labelDrive(DISPID id) {
-        return controlMethod(id, "LabelDrive", com::VT_I4, control_params::kLabelDrive,
-                             controlThunk<C, &C::LabelDrive>);
-    }
-    static constexpr com::MemberInfo createDirectory(DISPID id) {
-        return controlMethod(id, "CreateDirectory", com::VT_I4, control_params::kMachineDirName,
-                             controlThunk<C, &C::CreateDirectory>);
-    }
-    static constexpr com::MemberInfo moveDirectory(DISPID id) {
-        return controlMethod(id, "MoveDirectory", com::VT_I4, control_params::kDirectoryTransfer,
-                             controlThunk<C, &C::MoveDirectory>);
-    }
-    static constexpr com::MemberInfo setAttributes(DISPID id) {
-        return controlMethod(id, "SetAttributes", com::VT_I4, control_params::kSetAttributes,
-                             controlThunk<C, &C::SetAttributes>);
-    }
-    static constexpr com::MemberInfo parseFile(DISPID id) {
-        return controlMethod(id, "ParseFile", com::VT_BSTR, control_params::kParseFile,
-                             controlThunk<C, &C::ParseFile>);
-    }
-    static constexpr com::MemberInfo copyDirectory(DISPID id) {
-        return controlMethod(id, "CopyDirectory", com::VT_I4, control_params::kDirectoryTransfer,
-                             controlThunk<C, &C::CopyDirectory>);
-    }
-    static constexpr com::MemberInfo renameDirectory(DISPID id) {
-        return controlMethod(id, "RenameDirectory", com::VT_I4, control_params::kRenameDirectory,
-                             controlThunk<C, &C::RenameDirectory>);
-    }
-    static constexpr com::MemberInfo machineSyncTime(DISPID id) {
-        return controlMethod(id, "MachineSyncTime", com::VT_I4, {},
-                             controlThunk<C, &C::MachineSyncTime>);
-    }
-    static constexpr com::MemberInfo format(DISPID id) {
-        return controlMethod(id, "Format", com::VT_I4, control_params::kMachineDrive,
-                             controlThunk<C, &C::Format>);
-    }
-    static constexpr com::MemberInfo matchWildcard(DISPID id) {
-        return controlMethod(id, "MatchWildcard", com::VT_BOOL, control_params::kMatchWildcard,
-                             controlThunk<C, &C::MatchWildcard>);
-    }
-    static constexpr com::MemberInfo setConfiguration(DISPID id) {
-        return controlMethod(id, "SetConfiguration", com::VT_I4, control_params::kSetConfiguration,
-                             controlThunk<C, &C::SetConfiguration>);
-    }
-    static constexpr com::MemberInfo getConfiguration(DISPID id) {
-        return controlMethod(id, "GetConfiguration", com::VT_I4, control_params::kGetConfiguration,
-                             controlThunk<C, &C::GetConfiguration>);
-    }
-    static constexpr com::MemberInfo closePrograms(DISPID id) {
-        return controlMethod(id, "ClosePrograms", com::VT_I4, control_params::kMachineDrive,
-                             controlThunk<C, &C::ClosePrograms>);
-    }
-    static constexpr com::MemberInfo startProgram(DISPID id) {
-        return controlMethod(id, "StartProgram", com::VT_I4, control_params::kMachineFile,
-                             controlThunk<C, &C::StartProgram>);
-    }
-    static constexpr com::MemberInfo stopProgram(DISPID id) {
-        return controlMethod(id, "StopProgram", com::VT_I4, control_params::kMachineFile,
-                             controlThunk<C, &C::StopProgram>);
-    }
-    static constexpr com::MemberInfo readConfig(DISPID id) {
-        return controlMethod(id, "ReadConfig", com::VT_I4, control_params::kReadConfig,
-                             controlThunk<C, &C::ReadConfig>);
-    }
-    static constexpr com::MemberInfo writeConfig(DISPID id) {
-        return controlMethod(id, "WriteConfig", com::VT_I4, control_params::kWriteConfig,
-                             controlThunk<C, &C::WriteConfig>);
-    }
-    static constexpr com::MemberInfo aboutBox() {
-        return controlMethod(com::DISPID_ABOUTBOX, "AboutBox", com::VT_EMPTY, {},
-                             controlThunk<C, &C::AboutBox>);
+    // How many members both controls have, AboutBox aside.
+    static constexpr std::size_t kShared = 25;
+
+    // A control's member table: the members both controls have, under the
+    // DISPIDs both give them (the configuration run from
+    // `firstConfigurationId` on), and the control's `own`, in DISPID order
+    // with AboutBox last.
+    template <std::size_t N>
+    static constexpr std::array<com::MemberInfo, N + kShared + 1>
+    table(const std::array<com::MemberInfo, N>& own, DISPID firstConfigurationId) {
+        using namespace com;
+        using namespace control_params;
+        const DISPID c = firstConfigurationId;
+        std::array<MemberInfo, N + kShared + 1> members{{
+            controlMethod(1, "Init", VT_I4, {}, controlThunk<C, &C::Init>),
+            controlMethod(2, "Connect", VT_I4, kConnect, controlThunk<C, &C::Connect>),
+            controlMethod(4, "Disconnect", VT_I4, {}, controlThunk<C, &C::Disconnect>),
+            controlMethod(5, "CopyFile", VT_I4, kFileTransfer,
+                          controlThunk<C, &C::template onTwoPaths<&E::CopyFile>>),
+            controlMethod(6, "MoveFile", VT_I4, kFileTransfer,
+                          controlThunk<C, &C::template onTwoPaths<&E::MoveFile>>),
+            controlMethod(7, "DeleteFile", VT_I4, kMachineFileName,
+                          controlThunk<C, &C::template onPath<&E::DeleteFile>>),
+            controlMethod(8, "RenameFile", VT_I4, kRenameFile,
+                          controlThunk<C, &C::template onPathWithText<&E::RenameFile>>),
+            controlMethod(9, "DeleteDirectory", VT_I4, kMachineDirName,
+                          controlThunk<C, &C::template onPath<&E::DeleteDirectory>>),
+            controlMethod(12, "LabelDrive", VT_I4, kLabelDrive,
+                          controlThunk<C, &C::template onPathWithText<&E::LabelDrive>>),
+            controlMethod(13, "CreateDirectory", VT_I4, kMachineDirName,
+                          controlThunk<C, &C::template onPath<&E::CreateDirectory>>),
+            controlMethod(14, "MoveDirectory", VT_I4, kDirectoryTransfer,
+                          controlThunk<C, &C::template onTwoPaths<&E::MoveDirectory>>),
+            controlMethod(15, "SetAttributes", VT_I4, kSetAttributes,
+                          controlThunk<C, &C::SetAttributes>),
+            controlMethod(16, "ParseFile", VT_BSTR, kParseFile, controlThunk<C, &C::ParseFile>),
+            controlMethod(17, "CopyDirectory", VT_I4, kDirectoryTransfer,
+                          controlThunk<C, &C::template onTwoPaths<&E::CopyDirectory>>),
+            controlMethod(18, "RenameDirectory", VT_I4, kRenameDirectory,
+                          controlThunk<C, &C::template onPathWithText<&E::RenameDirectory>>),
+            controlMethod(22, "MachineSyncTime", VT_I4, {}, controlThunk<C, &C::MachineSyncTime>),
+            controlMethod(23, "Format", VT_I4, kMachineDrive,
+                          controlThunk<C, &C::template onPath<&E::Format>>),
+            controlMethod(24, "MatchWildcard", VT_BOOL, kMatchWildcard,
+                          controlThunk<C, &C::MatchWildcard>),
+            controlMethod(c, "SetConfiguration", VT_I4, kSetConfiguration,
+                          controlThunk<C, &C::SetConfiguration>),
+            controlMethod(c + 1, "GetConfiguration", VT_I4, kGetConfiguration,
+                          controlThunk<C, &C::GetConfiguration>),
+            controlMethod(c + 2, "ClosePrograms", VT_I4, kMachineDrive,
+                          controlThunk<C, &C::template onPath<&E::ClosePrograms>>),
+            controlMethod(c + 3, "StartProgram", VT_I4, kMachineFile,
+                          controlThunk<C, &C::template onPath<&E::StartProgram>>),
+            controlMethod(c + 4, "StopProgram", VT_I4, kMachineFile,
+                          controlThunk<C, &C::template onPath<&E::StopProgram>>),
+            controlMethod(c + 5, "ReadConfig", VT_I4, kReadConfig, controlThunk<C, &C::ReadConfig>),
+            controlMethod(c + 6, "WriteConfig", VT_I4, kWriteConfig,
+                          controlThunk<C, &C::WriteConfig>),
+        }};
+        std::copy(own.begin(), own.end(), members.begin() + kShared);
+        members.back() =
+            controlMethod(DISPID_ABOUTBOX, "AboutBox", VT_EMPTY, {}, controlThunk<C, &C::AboutBox>);
+        std::sort(members.begin(), members.end() - 1,
+                  [](const MemberInfo& a, const MemberInfo& b) { return a.id < b.id; });
+        return members;
     }
 };
 
