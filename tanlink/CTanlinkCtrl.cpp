@@ -105,13 +105,7 @@ IDispatch* CTanlinkCtrl::GetExtraMachineInfo(SHORT machine) {
 }
 
 LONG CTanlinkCtrl::CancelOperation() {
-    ITandemEngine* e = engine();
-    if (e == nullptr) {
-        return CO_E_NOTINITIALIZED;
-    }
-    LONG result = 0;
-    e->CancelOperation(&result);
-    return result;
+    return answerOf([](ITandemEngine* e, LONG* result) { e->CancelOperation(result); });
 }
 
 } // namespace velox::tanlink

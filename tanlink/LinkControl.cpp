@@ -99,24 +99,12 @@ SHORT LinkControl<Derived, Engine, Callback>::MatchWildcard(BSTR fileName, BSTR 
 
 template <typename Derived, typename Engine, typename Callback>
 LONG LinkControl<Derived, Engine, Callback>::SetConfiguration(LONG baud, LONG port) {
-    Engine* e = engine();
-    if (e == nullptr) {
-        return com::CO_E_NOTINITIALIZED;
-    }
-    LONG result = 0;
-    e->SetConfiguration(&result, baud, port);
-    return result;
+    return answerOf([&](Engine* e, LONG* result) { e->SetConfiguration(result, baud, port); });
 }
 
 template <typename Derived, typename Engine, typename Callback>
 LONG LinkControl<Derived, Engine, Callback>::GetConfiguration(LONG* baud, LONG* port) {
-    Engine* e = engine();
-    if (e == nullptr) {
-        return com::CO_E_NOTINITIALIZED;
-    }
-    LONG result = 0;
-    e->GetConfiguration(&result, baud, port);
-    return result;
+    return answerOf([&](Engine* e, LONG* result) { e->GetConfiguration(result, baud, port); });
 }
 
 template <typename Derived, typename Engine, typename Callback>

@@ -194,6 +194,18 @@ protected:
         return call(e, rec);
     }
 
+    // The answer of an engine call that gives it through an out-argument
+    // rather than its own result.
+    template <typename Call> LONG answerOf(Call&& call) {
+        Engine* e = engine();
+        if (e == nullptr) {
+            return com::CO_E_NOTINITIALIZED;
+        }
+        LONG result = 0;
+        call(e, &result);
+        return result;
+    }
+
     template <typename Call>
     LONG withTwoPaths(SHORT machineFrom, BSTR from, SHORT machineTo, BSTR to, Call&& call) {
         Engine* e = engine();

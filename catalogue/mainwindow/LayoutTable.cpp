@@ -70,8 +70,8 @@ const std::array<LayoutEntry, 55> table = {{
 
 } // namespace
 
-LayoutVariant layoutVariantFor(int machine) {
-    return machine == machineWren ? LayoutVariant::Wren : LayoutVariant::Other;
+LayoutVariant layoutVariantFor(int code) {
+    return code == machineWren ? LayoutVariant::Wren : LayoutVariant::Other;
 }
 
 std::span<const LayoutEntry> layoutTable() {

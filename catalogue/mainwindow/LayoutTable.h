@@ -28,7 +28,7 @@ struct LayoutEntry {
 enum class LayoutVariant { Wren, Other };
 
 // The Wren has a layout of its own; every other code for the larger models.
-LayoutVariant layoutVariantFor(int machine);
+LayoutVariant layoutVariantFor(int code);
 
 // The entries in the order in which they are applied.
 std::span<const LayoutEntry> layoutTable();

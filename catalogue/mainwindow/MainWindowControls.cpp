@@ -70,15 +70,6 @@ Control* VeloxCDMainFormFalcon::add(Control*& member, const char* name, int inde
 }
 
 void VeloxCDMainFormFalcon::createControls() {
-    addDisplayControls();
-    addDetailControls();
-    addListsAndSoundPanel();
-    addLinkControl();
-    setDesignProperties();
-}
-
-// The photo, the display and the keys on and around it.
-void VeloxCDMainFormFalcon::addDisplayControls() {
     add(imgVelox, "imgVelox", -1, this, {.rect = TwipsRect{15, 0, 9000, 12000}});
     add(MainScreenFalcon, "MainScreenFalcon", -1, this, plain);
     add(printBtn, "printBtn", -1, this, clickableScreenControl);
@@ -104,10 +95,7 @@ void VeloxCDMainFormFalcon::addDisplayControls() {
     }
     add(imgExit, "imgExit", -1, this, clickArea);
     add(Command2, "Command2", -1, this, {.visible = false});
-}
 
-// The frame of the selected program's details.
-void VeloxCDMainFormFalcon::addDetailControls() {
     add(detframe, "detframe", -1, this, screenControl);
     add(Zusatz, "Zusatz", -1, detframe, plain);
     add(description, "description", -1, detframe, plain);
@@ -121,10 +109,7 @@ void VeloxCDMainFormFalcon::addDetailControls() {
     add(Imghomepage, "Imghomepage", -1, detframe, clickArea);
     add(Imgreadme, "Imgreadme", -1, detframe, clickArea);
     add(lang, "lang", -1, detframe, plain);
-}
 
-// The program and sound lists, and the panel of a sound's properties.
-void VeloxCDMainFormFalcon::addListsAndSoundPanel() {
     add(lstPrograms, "lstPrograms", -1, this, clickableScreenControl);
     add(waveList, "waveList", -1, this, screenControl);
 
@@ -139,6 +124,9 @@ void VeloxCDMainFormFalcon::addListsAndSoundPanel() {
     add(lblFileInfo, "lblFileInfo", -1, frmWaves, plain);
     add(gaugeMain, "gaugeMain", -1, frmWaves, plain);
     add(GaugeValue, "GaugeValue", -1, frmWaves, plain);
+
+    addLinkControl();
+    setDesignProperties();
 }
 
 // The link control has no picture at run time; its place is the design's.

@@ -196,9 +196,6 @@ protected:
 private:
     // The controls in the window's control order (MainWindowControls.cpp).
     void createControls();
-    void addDisplayControls();
-    void addDetailControls();
-    void addListsAndSoundPanel();
     void addLinkControl();
     void setDesignProperties();
     void wireHandlers();

@@ -6,14 +6,15 @@ namespace veloxcd {
 
 // The target machines by the codes the settings file stores. The catalogue's
 // `machines` column holds the codes of the models a program runs on as bits.
-inline constexpr qint16 machineWren = 1;
-inline constexpr qint16 machineFalcon = 2;
-inline constexpr qint16 machineMerlin = 4;
-inline constexpr qint16 machineOsprey = 8;
+enum MachineCode : qint16 {
+    machineWren = 1,
+    machineFalcon = 2,
+    machineMerlin = 4,
+    machineOsprey = 8
+};
 
 // The interface languages by the codes the settings file stores.
-inline constexpr qint16 languageEnglish = 1;
-inline constexpr qint16 languageGerman = 2;
+enum LanguageCode : qint16 { languageEnglish = 1, languageGerman = 2 };
 
 // The program-wide state that start-up sets up and every handler reads.
 

@@ -94,11 +94,11 @@ void readSettings() {
 
     language = (languageValue == languageEnglish || languageValue == languageGerman)
                    ? static_cast<qint16>(languageValue)
-                   : languageEnglish;
+                   : qint16{languageEnglish};
     machine = (machineValue == machineWren || machineValue == machineFalcon ||
                machineValue == machineOsprey)
                   ? static_cast<qint16>(machineValue)
-                  : machineMerlin;
+                  : qint16{machineMerlin};
 }
 
 void writeSettings() {
