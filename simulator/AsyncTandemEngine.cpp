@@ -120,9 +120,7 @@ LONG AsyncTandemEngine::CopyFile(MachinePathRecord* from, MachinePathRecord* to,
 }
 
 LONG AsyncTandemEngine::DeleteFile(MachinePathRecord* file) {
-    return onPath(file, [](Request& r, const PathArgument& a) {
-        r.callback.OnDeleteFile(r.core.deleteFile(a));
-    });
+    return answerOnPath<&EngineCore::deleteFile, &ITandemCallback::OnDeleteFile>(file);
 }
 
 LONG AsyncTandemEngine::RenameFile(MachinePathRecord* file, const char* newName) {
@@ -156,15 +154,13 @@ LONG AsyncTandemEngine::GetDirectory(MachinePathRecord* directory, ITandemDirect
 }
 
 LONG AsyncTandemEngine::CreateDirectory(MachinePathRecord* directory) {
-    return onPath(directory, [](Request& r, const PathArgument& a) {
-        r.callback.OnCreateDirectory(r.core.createDirectory(a));
-    });
+    return answerOnPath<&EngineCore::createDirectory, &ITandemCallback::OnCreateDirectory>(
+        directory);
 }
 
 LONG AsyncTandemEngine::DeleteDirectory(MachinePathRecord* directory) {
-    return onPath(directory, [](Request& r, const PathArgument& a) {
-        r.callback.OnDeleteDirectory(r.core.deleteDirectory(a));
-    });
+    return answerOnPath<&EngineCore::deleteDirectory, &ITandemCallback::OnDeleteDirectory>(
+        directory);
 }
 
 LONG AsyncTandemEngine::CopyDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
@@ -218,15 +214,11 @@ LONG AsyncTandemEngine::ClosePrograms(MachinePathRecord* drive) {
 }
 
 LONG AsyncTandemEngine::StartProgram(MachinePathRecord* file) {
-    return onPath(file, [](Request& r, const PathArgument& a) {
-        r.callback.OnStartProgram(r.core.startProgram(a));
-    });
+    return answerOnPath<&EngineCore::startProgram, &ITandemCallback::OnStartProgram>(file);
 }
 
 LONG AsyncTandemEngine::StopProgram(MachinePathRecord* file) {
-    return onPath(file, [](Request& r, const PathArgument& a) {
-        r.callback.OnStopProgram(r.core.stopProgram(a));
-    });
+    return answerOnPath<&EngineCore::stopProgram, &ITandemCallback::OnStopProgram>(file);
 }
 
 LONG AsyncTandemEngine::ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) {

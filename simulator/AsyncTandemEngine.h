@@ -66,6 +66,15 @@ private:
 
     LONG submit(std::function<void(Request&)> work);
 
+    // A request on one path whose outcome is the core's code alone, handed
+    // to the callback method `answer`.
+    template <LONG (EngineCore::*work)(const PathArgument&), LONG (ITandemCallback::*answer)(LONG)>
+    LONG answerOnPath(MachinePathRecord* record) {
+        return onPath(record, [](Request& r, const PathArgument& a) {
+            (r.callback.*answer)((r.core.*work)(a));
+        });
+    }
+
     // Last: stops and joins the worker before the rest goes. The worker holds
     // the module for its whole life.
     WorkQueue queue_{&engineModuleLock()};

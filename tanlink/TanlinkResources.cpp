@@ -43,24 +43,15 @@ constexpr Picture kAsyncBitmap = {
     "cccccccccccccccc", //
 };
 
-constexpr Picture kSyncBitmap = {
-    "cccccccccccccccc", //
-    "ckkkkkkcccckkkkc", //
-    "ckbbbbkcccckgggk", //
-    "ckbwwbkcccckgwgk", //
-    "ckbwwbkcccckgggk", //
-    "ckbbbbkcccckgggk", //
-    "ckkkkkkcccckgkgk", //
-    "cccckcccccckgggk", //
-    "cgggkggccccckkkc", //
-    "cccccyyykyyycckc", //
-    "ccccccccyccyykcc", //
-    "cccccccccccccccc", //
-    "ckkkkkkkkkkkkkkc", //
-    "ckwwwwbbwwwwwwkc", //
-    "ckkkkkkkkkkkkkkc", //
-    "cccccccccccccccc", //
-};
+// The synchronous control's picture differs in three rows: the cable's bar
+// and the blue mark below it.
+constexpr Picture kSyncBitmap = [] {
+    Picture rows = kAsyncBitmap;
+    rows[9] = "cccccyyykyyycckc";
+    rows[10] = "ccccccccyccyykcc";
+    rows[13] = "ckwwwwbbwwwwwwkc";
+    return rows;
+}();
 
 QRgb colourOf(char letter) {
     switch (letter) {
