@@ -43,7 +43,7 @@ void VeloxCDMainFormFalcon::wireHandlers() {
     link.onCopyProgress = [this](qint16 percent, bool& cancel) {
         Tandem_OnCopyProgress(percent, cancel);
     };
-    Tandem->adviseEvents(std::move(link));
+    Tandem->adviseEventsOnceCreated(std::move(link));
 
     // Catalogue browsing.
     for (int i = 0; i < static_cast<int>(Kategorie.size()); ++i) {

@@ -8,6 +8,8 @@
 #include "platform/com/OleObject.h"
 #include "platform/com/Persist.h"
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace veloxcd {
@@ -15,8 +17,11 @@ namespace veloxcd {
 using namespace velox::com;
 
 struct LinkControlHost::Control {
+    bool tried = false;
     ComPtr<IDispatch> dispatch;
     ComPtr<LinkEventSink> events;
+    // Handlers waiting for the control to be created.
+    std::optional<LinkEventHandlers> pending;
 };
 
 namespace {
@@ -52,7 +57,13 @@ void toVariant(const QVariant& value, VARIANT& variant) {
 } // namespace
 
 LinkControlHost::LinkControlHost()
-    : TwipsControl(nullptr, QStringLiteral("Tandem")), control_(std::make_unique<Control>()) {
+    : TwipsControl(nullptr, QStringLiteral("Tandem")), control_(std::make_unique<Control>()) {}
+
+void LinkControlHost::create() {
+    if (control_->tried) {
+        return;
+    }
+    control_->tried = true;
     const std::optional<GUID> clsid = guidFromString(QString::fromLatin1(classId));
     if (clsid && FAILED(CoCreateInstance(*clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
                                          control_->dispatch.putVoid()))) {
@@ -64,6 +75,9 @@ LinkControlHost::LinkControlHost()
     if (const auto persist = control_->dispatch.as<IPersistStreamInit>()) {
         persist->InitNew();
     }
+    if (std::optional<LinkEventHandlers> handlers = std::exchange(control_->pending, {})) {
+        adviseEvents(*std::move(handlers));
+    }
 }
 
 LinkControlHost::~LinkControlHost() {
@@ -73,16 +87,19 @@ LinkControlHost::~LinkControlHost() {
     }
 }
 
-bool LinkControlHost::created() const {
+bool LinkControlHost::created() {
+    create();
     return static_cast<bool>(control_->dispatch);
 }
 
-IDispatch* LinkControlHost::dispatch() const {
+IDispatch* LinkControlHost::dispatch() {
+    create();
     return control_->dispatch.get();
 }
 
 bool LinkControlHost::adviseEvents(LinkEventHandlers handlers) {
     stopEvents();
+    create();
     if (!control_->dispatch) {
         return false;
     }
@@ -95,7 +112,16 @@ bool LinkControlHost::adviseEvents(LinkEventHandlers handlers) {
     return true;
 }
 
+void LinkControlHost::adviseEventsOnceCreated(LinkEventHandlers handlers) {
+    if (control_->tried) {
+        adviseEvents(std::move(handlers));
+    } else {
+        control_->pending = std::move(handlers);
+    }
+}
+
 void LinkControlHost::stopEvents() {
+    control_->pending.reset();
     if (control_->events) {
         control_->events->detach();
         control_->events.reset();
@@ -103,6 +129,7 @@ void LinkControlHost::stopEvents() {
 }
 
 LinkCallResult LinkControlHost::call(const QString& name, const QVariantList& args) {
+    create();
     if (!control_->dispatch) {
         return {};
     }

@@ -56,6 +56,18 @@ double VeloxCDMainFormFalcon::ScaleHeight() const {
     return height() * velox::win::twipsPerPixelY();
 }
 
+void VeloxCDMainFormFalcon::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (drawn_) {
+        return;
+    }
+    drawn_ = true;
+    // Queued, the link control is created in the event loop's next turn, once
+    // this drawing is on the screen.
+    QMetaObject::invokeMethod(
+        this, [this] { Tandem->create(); }, Qt::QueuedConnection);
+}
+
 void VeloxCDMainFormFalcon::closeEvent(QCloseEvent* event) {
     event->accept();
     Form_Unload();

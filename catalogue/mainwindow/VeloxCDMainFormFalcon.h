@@ -184,11 +184,15 @@ public:
     velox::win::Label* gaugeMain = nullptr;
     velox::win::Label* GaugeValue = nullptr;
 
-    // The device-link control, created by class id with the window.
+    // The device-link control, created by class id at its first use or once
+    // the window has been drawn, and released with the window.
     std::unique_ptr<LinkControlHost> Tandem;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Once the window is on the screen, what its first drawing did not need
+    // is done.
+    void paintEvent(QPaintEvent* event) override;
     // Tab, Shift+Tab and Esc (KeyboardAccess.cpp).
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -237,6 +241,7 @@ private:
     std::vector<velox::win::TwipsControl*> controls_;
     std::vector<TwipsRect> designRects_;
     QPointer<QWidget> lastFocused_; // where Tab goes on from
+    bool drawn_ = false;
 };
 
 } // namespace veloxcd
