@@ -64,8 +64,11 @@ void VeloxCDMainFormFalcon::paintEvent(QPaintEvent* event) {
     drawn_ = true;
     // Queued, the link control is created in the event loop's next turn, once
     // this drawing is on the screen.
-    QMetaObject::invokeMethod(
-        this, [this] { Tandem->create(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, "createLinkControl", Qt::QueuedConnection);
+}
+
+void VeloxCDMainFormFalcon::createLinkControl() {
+    Tandem->create();
 }
 
 void VeloxCDMainFormFalcon::closeEvent(QCloseEvent* event) {

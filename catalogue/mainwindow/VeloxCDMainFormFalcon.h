@@ -198,6 +198,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    Q_INVOKABLE void createLinkControl();
+
     // The controls in the window's control order (MainWindowControls.cpp).
     void createControls();
     void addLinkControl();

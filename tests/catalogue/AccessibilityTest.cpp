@@ -43,8 +43,9 @@ protected:
 
     static void press(QWidget* control) {
         QAccessibleInterface* button = QAccessible::queryAccessibleInterface(control);
-        ASSERT_NE(button->actionInterface(), nullptr) << control->objectName().toStdString();
-        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QAccessibleActionInterface* action = button->actionInterface();
+        ASSERT_NE(action, nullptr) << control->objectName().toStdString();
+        action->doAction(QAccessibleActionInterface::pressAction());
     }
 };
 

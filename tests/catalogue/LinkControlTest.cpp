@@ -7,6 +7,7 @@
 #include "platform/com/DispatchThunk.h"
 #include "platform/com/Guid.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <atomic>
 
@@ -112,6 +113,17 @@ TEST_F(LinkControl, IsCreatedByClassIdWithTheWindowAndReleasedWithIt) {
     EXPECT_EQ(liveControls.load(), 1);
     window.reset();
     EXPECT_EQ(liveControls.load(), 0);
+}
+
+TEST_F(LinkControl, IsCreatedOnceTheWindowIsDrawnWithoutBeingUsed) {
+    registerStandIn();
+    load();
+    EXPECT_EQ(liveControls.load(), 0);
+    // One turn draws the window, the next one makes the control.
+    for (int turn = 0; turn < 3; ++turn) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(liveControls.load(), 1);
 }
 
 TEST_F(LinkControl, CallsGoByNameWithTheArgumentsInTheirOrder) {
