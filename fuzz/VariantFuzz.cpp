@@ -4,10 +4,10 @@
 // a small interface with a member of each kind. Every call must give an
 // HRESULT and leave no string or reference behind.
 #include "FuzzBytes.h"
-#include "platform/com/Dispatch.h"
 #include "platform/com/DispatchInvoker.h"
 #include "platform/com/DispatchThunk.h"
 #include "platform/com/Variant.h"
+#include "platform/com/interfaces/Dispatch.h"
 
 #include <array>
 #include <cstddef>

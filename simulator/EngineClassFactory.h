@@ -3,7 +3,7 @@
 // The class factory of both engine classes. Each engine it makes keeps the
 // handheld of the current prefix, "handheld/" in it.
 
-#include "platform/com/ClassFactory.h"
+#include "platform/com/interfaces/ClassFactory.h"
 #include "simulator/EngineObjectBase.h"
 
 namespace velox::simulator {

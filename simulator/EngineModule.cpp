@@ -1,9 +1,9 @@
 // The exported functions of the engine module (libtandemengine.so), as an
 // in-process COM server has them.
 
-#include "platform/com/ClassFactory.h"
 #include "platform/com/EntryGuard.h"
 #include "platform/com/ModulePath.h"
+#include "platform/com/interfaces/ClassFactory.h"
 #include "simulator/EngineClassFactory.h"
 #include "simulator/EngineModuleLock.h"
 #include "simulator/EngineRegistration.h"

@@ -5,7 +5,7 @@
 // holds one line of text and no controls, and applying it changes nothing.
 
 #include "platform/com/ComObject.h"
-#include "platform/com/PropertyPages.h"
+#include "platform/com/interfaces/PropertyPages.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -8,7 +8,7 @@
 // already ending) fires nothing.
 
 #include "platform/com/ComObject.h"
-#include "platform/com/Dispatch.h"
+#include "platform/com/interfaces/Dispatch.h"
 #include "tanlink/EventArguments.h"
 #include "tanlink/ModuleLock.h"
 

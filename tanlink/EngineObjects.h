@@ -7,7 +7,7 @@
 // still running or one that failed). An object out-parameter carries one
 // reference, which its receiver releases.
 
-#include "platform/com/Unknown.h"
+#include "platform/com/interfaces/Unknown.h"
 #include "tanlink/EngineIds.h"
 
 namespace velox::tanlink {

@@ -22,12 +22,12 @@
 
 #include "platform/com/Activation.h"
 #include "platform/com/Ansi.h"
-#include "platform/com/ClassInfo.h"
 #include "platform/com/ComError.h"
 #include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/ConnectionPointContainerImpl.h"
 #include "platform/com/DispatchImpl.h"
+#include "platform/com/interfaces/ClassInfo.h"
 #include "tanlink/AboutBox.h"
 #include "tanlink/EngineCodes.h"
 #include "tanlink/MachinePath.h"

@@ -9,7 +9,7 @@
 // NUL-terminated entries ended by an empty entry ("C\0D\0\0"). Through
 // `cancel` the receiver answers whether the running operation should stop.
 
-#include "platform/com/Unknown.h"
+#include "platform/com/interfaces/Unknown.h"
 #include "tanlink/EngineIds.h"
 
 namespace velox::tanlink {

@@ -4,7 +4,7 @@
 // in the thread that made the request while the request runs. Every method
 // returns 0.
 
-#include "platform/com/Unknown.h"
+#include "platform/com/interfaces/Unknown.h"
 #include "tanlink/EngineIds.h"
 
 namespace velox::tanlink {

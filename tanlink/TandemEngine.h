@@ -11,7 +11,7 @@
 // information is ready when the matching callback reports success, or null
 // when the request was refused.
 
-#include "platform/com/Unknown.h"
+#include "platform/com/interfaces/Unknown.h"
 #include "tanlink/EngineObjects.h"
 #include "tanlink/EngineRecords.h"
 #include "tanlink/TandemCallback.h"

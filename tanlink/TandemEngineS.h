@@ -11,7 +11,7 @@
 // writes the owner text, NUL-terminated and cut to `size` bytes, and the
 // machine type.
 
-#include "platform/com/Unknown.h"
+#include "platform/com/interfaces/Unknown.h"
 #include "tanlink/EngineObjects.h"
 #include "tanlink/EngineRecords.h"
 #include "tanlink/TandemCallbackS.h"

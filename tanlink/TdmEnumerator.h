@@ -5,7 +5,7 @@
 // reference of its own, so the engine listing outlives every enumerator.
 
 #include "platform/com/ComObject.h"
-#include "platform/com/EnumVariant.h"
+#include "platform/com/interfaces/EnumVariant.h"
 #include "tanlink/EngineObjects.h"
 
 namespace velox::tanlink {

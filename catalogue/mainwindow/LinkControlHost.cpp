@@ -3,10 +3,10 @@
 #include "platform/com/Activation.h"
 #include "platform/com/Bstr.h"
 #include "platform/com/ComPtr.h"
-#include "platform/com/Dispatch.h"
 #include "platform/com/Guid.h"
-#include "platform/com/OleObject.h"
-#include "platform/com/Persist.h"
+#include "platform/com/interfaces/Dispatch.h"
+#include "platform/com/interfaces/OleObject.h"
+#include "platform/com/interfaces/Persist.h"
 
 #include <optional>
 #include <utility>

@@ -1,8 +1,8 @@
 #include "catalogue/mainwindow/LinkEventSink.h"
 
-#include "platform/com/ConnectionPoints.h"
 #include "platform/com/Guid.h"
 #include "platform/com/Variant.h"
+#include "platform/com/interfaces/ConnectionPoints.h"
 
 #include <QCoreApplication>
 #include <QDebug>

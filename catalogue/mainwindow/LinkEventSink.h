@@ -2,7 +2,7 @@
 
 #include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
-#include "platform/com/Dispatch.h"
+#include "platform/com/interfaces/Dispatch.h"
 
 #include <QObject>
 #include <QtGlobal>

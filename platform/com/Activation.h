@@ -6,7 +6,7 @@
 // they have live objects; CoFreeUnusedLibraries asks each DllCanUnloadNow
 // and unloads those that agree. All of it may be called from any thread.
 
-#include "platform/com/ClassFactory.h"
+#include "platform/com/interfaces/ClassFactory.h"
 
 #include <QString>
 

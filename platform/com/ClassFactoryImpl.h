@@ -9,8 +9,8 @@
 //   ClassFactoryImpl factory(serverLock, createObject<CTanlinkCtrl>);
 //   ... DllGetClassObject: if (clsid == CLSID_X) return factory.QueryInterface(riid, object);
 
-#include "platform/com/ClassFactory.h"
 #include "platform/com/ServerLock.h"
+#include "platform/com/interfaces/ClassFactory.h"
 
 #include <new>
 

@@ -21,7 +21,7 @@
 //
 // and one that finds interfaces at run time hides findInterface().
 
-#include "platform/com/Unknown.h"
+#include "platform/com/interfaces/Unknown.h"
 
 #include <atomic>
 #include <span>

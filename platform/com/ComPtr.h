@@ -2,7 +2,7 @@
 
 // An owning interface pointer: releases its reference when it goes.
 
-#include "platform/com/Unknown.h"
+#include "platform/com/interfaces/Unknown.h"
 
 #include <utility>
 

@@ -3,7 +3,7 @@
 // IEnumConnections over a snapshot of a connection point's sinks.
 
 #include "platform/com/ComObject.h"
-#include "platform/com/ConnectionPoints.h"
+#include "platform/com/interfaces/ConnectionPoints.h"
 
 #include <vector>
 

@@ -6,8 +6,8 @@
 // count. fire() may be called from any thread; sinks may advise and
 // unadvise meanwhile (each firing works on a snapshot of the sinks).
 
-#include "platform/com/ConnectionPoints.h"
-#include "platform/com/Dispatch.h"
+#include "platform/com/interfaces/ConnectionPoints.h"
+#include "platform/com/interfaces/Dispatch.h"
 
 #include <mutex>
 #include <vector>

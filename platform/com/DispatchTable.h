@@ -6,7 +6,7 @@
 // GetIDsOfNames and Invoke (DispatchInvoker.h) and what the type-library
 // registration writes (TypeLibRegistration.h).
 
-#include "platform/com/Dispatch.h"
+#include "platform/com/interfaces/Dispatch.h"
 
 #include <span>
 

@@ -5,7 +5,7 @@
 // and to load them from.
 
 #include "platform/com/ComObject.h"
-#include "platform/com/Persist.h"
+#include "platform/com/interfaces/Persist.h"
 
 #include <QByteArray>
 #include <mutex>

@@ -1,6 +1,6 @@
 #include "platform/com/Variant.h"
 
-#include "platform/com/Dispatch.h"
+#include "platform/com/interfaces/Dispatch.h"
 
 namespace velox::com {
 

@@ -5,7 +5,7 @@
 
 #include "platform/com/Bstr.h"
 #include "platform/com/Date.h"
-#include "platform/com/Unknown.h"
+#include "platform/com/interfaces/Unknown.h"
 
 namespace velox::com {
 

@@ -3,8 +3,8 @@
 // optional sign, thousands commas, decimals, exponent and &H / &O prefixes,
 // booleans are -1 and 0, objects convert through their default value.
 
-#include "platform/com/Dispatch.h"
 #include "platform/com/Variant.h"
+#include "platform/com/interfaces/Dispatch.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -3,8 +3,8 @@
 
 #include "HandheldTestSupport.h"
 #include "platform/com/Activation.h"
-#include "platform/com/ClassFactory.h"
 #include "platform/com/ComPtr.h"
+#include "platform/com/interfaces/ClassFactory.h"
 #include "platform/registry/Registry.h"
 #include "simulator/HandheldSetup.h"
 #include "tanlink/EngineCodes.h"

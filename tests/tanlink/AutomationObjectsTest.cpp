@@ -4,7 +4,7 @@
 #include "HandheldTestSupport.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/DispatchImpl.h"
-#include "platform/com/EnumVariant.h"
+#include "platform/com/interfaces/EnumVariant.h"
 #include "simulator/SyncTandemEngine.h"
 #include "tanlink/CTdmDirObj.h"
 #include "tanlink/CTdmDrive.h"

@@ -4,7 +4,7 @@
 // thread: it records each event (DISPID, arguments as text, thread) and
 // answers a Cancel argument with a value the test chooses.
 
-#include "platform/com/Dispatch.h"
+#include "platform/com/interfaces/Dispatch.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,7 +5,7 @@
 // the test set. A class object makes them under the engines' class ids in
 // this process, so that the controls' Init finds them through activation.
 
-#include "platform/com/ClassFactory.h"
+#include "platform/com/interfaces/ClassFactory.h"
 #include "tanlink/TandemEngine.h"
 #include "tanlink/TandemEngineS.h"
 

@@ -4,7 +4,7 @@
 // them: the member by name through GetIDsOfNames, then Invoke with the
 // arguments in reverse order.
 
-#include "platform/com/Dispatch.h"
+#include "platform/com/interfaces/Dispatch.h"
 
 #include <QString>
 #include <initializer_list>

@@ -1,6 +1,6 @@
 #include "tools/regsvr/ModuleRegistrar.h"
 
-#include "platform/com/ClassFactory.h"
+#include "platform/com/interfaces/ClassFactory.h"
 
 #include <QFile>
 #include <dlfcn.h>

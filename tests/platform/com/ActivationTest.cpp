@@ -2,11 +2,11 @@
 
 #include "EventRecorder.h"
 #include "TestServerIds.h"
-#include "platform/com/ClassInfo.h"
 #include "platform/com/ComBstr.h"
 #include "platform/com/ComPtr.h"
-#include "platform/com/ConnectionPoints.h"
 #include "platform/com/EntryGuard.h"
+#include "platform/com/interfaces/ClassInfo.h"
+#include "platform/com/interfaces/ConnectionPoints.h"
 #include "platform/registry/Registry.h"
 #include "support/ScopedPrefix.h"
 

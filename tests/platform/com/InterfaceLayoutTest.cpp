@@ -1,12 +1,12 @@
-#include "platform/com/ClassFactory.h"
-#include "platform/com/ClassInfo.h"
-#include "platform/com/ConnectionPoints.h"
-#include "platform/com/EnumVariant.h"
-#include "platform/com/OleControl.h"
-#include "platform/com/OleObject.h"
-#include "platform/com/Persist.h"
-#include "platform/com/PropertyPages.h"
-#include "platform/com/ViewObject.h"
+#include "platform/com/interfaces/ClassFactory.h"
+#include "platform/com/interfaces/ClassInfo.h"
+#include "platform/com/interfaces/ConnectionPoints.h"
+#include "platform/com/interfaces/EnumVariant.h"
+#include "platform/com/interfaces/OleControl.h"
+#include "platform/com/interfaces/OleObject.h"
+#include "platform/com/interfaces/Persist.h"
+#include "platform/com/interfaces/PropertyPages.h"
+#include "platform/com/interfaces/ViewObject.h"
 
 #include <cstddef>
 #include <cstring>

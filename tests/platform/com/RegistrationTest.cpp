@@ -1,7 +1,7 @@
 #include "TestServerIds.h"
-#include "platform/com/ClassFactory.h"
 #include "platform/com/ClassRegistration.h"
 #include "platform/com/TypeLibRegistration.h"
+#include "platform/com/interfaces/ClassFactory.h"
 #include "platform/registry/Prefix.h"
 #include "platform/registry/Registry.h"
 #include "support/ScopedPrefix.h"

@@ -2,7 +2,7 @@
 #include "TestServerIds.h"
 #include "platform/com/Activation.h"
 #include "platform/com/ComPtr.h"
-#include "platform/com/ConnectionPoints.h"
+#include "platform/com/interfaces/ConnectionPoints.h"
 #include "platform/registry/Prefix.h"
 #include "support/ScopedPrefix.h"
 

@@ -3,7 +3,7 @@
 // An event sink for the tests: records every event it receives and answers
 // a Tick of 50 percent or more with Cancel = True.
 
-#include "platform/com/Dispatch.h"
+#include "platform/com/interfaces/Dispatch.h"
 
 #include <QString>
 #include <atomic>

@@ -5,7 +5,6 @@
 #include "TestServerIds.h"
 #include "platform/com/AutomationException.h"
 #include "platform/com/ClassFactoryImpl.h"
-#include "platform/com/ClassInfo.h"
 #include "platform/com/ClassRegistration.h"
 #include "platform/com/ConnectionPointContainerImpl.h"
 #include "platform/com/DispatchImpl.h"
@@ -13,6 +12,7 @@
 #include "platform/com/ModulePath.h"
 #include "platform/com/ServerLock.h"
 #include "platform/com/TypeLibRegistration.h"
+#include "platform/com/interfaces/ClassInfo.h"
 
 #include <atomic>
 

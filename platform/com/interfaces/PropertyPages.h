@@ -4,7 +4,7 @@
 // page object shows itself in a container's frame (IPropertyPage) and
 // talks back through its site.
 
-#include "platform/com/OleTypes.h"
+#include "platform/com/interfaces/OleTypes.h"
 
 class QWidget;
 

@@ -4,8 +4,8 @@
 // or a property bag (IPersistPropertyBag).
 
 #include "platform/com/Date.h"
-#include "platform/com/OleTypes.h"
 #include "platform/com/Variant.h"
+#include "platform/com/interfaces/OleTypes.h"
 
 namespace velox::com {
 

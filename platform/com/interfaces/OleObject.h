@@ -6,7 +6,7 @@
 // control do not use here (monikers, data objects, verbs enumeration,
 // advise sinks) are opaque: callers pass null for them.
 
-#include "platform/com/OleTypes.h"
+#include "platform/com/interfaces/OleTypes.h"
 
 class QWidget;
 

@@ -4,7 +4,7 @@
 // Windows passes a device context or a window handle, these interfaces pass
 // the Qt object that plays that role: QPainter* and QWidget*.
 
-#include "platform/com/Unknown.h"
+#include "platform/com/interfaces/Unknown.h"
 
 namespace velox::com {
 

@@ -3,7 +3,7 @@
 // Outgoing interfaces (events): a container hands out one connection point
 // per event interface; sinks advise on it and get a cookie back.
 
-#include "platform/com/Unknown.h"
+#include "platform/com/interfaces/Unknown.h"
 
 namespace velox::com {
 

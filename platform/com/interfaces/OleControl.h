@@ -4,8 +4,8 @@
 // changes, event freezing (IOleControl) and the site's services
 // (IOleControlSite).
 
-#include "platform/com/Dispatch.h"
-#include "platform/com/OleTypes.h"
+#include "platform/com/interfaces/Dispatch.h"
+#include "platform/com/interfaces/OleTypes.h"
 
 namespace velox::com {
 

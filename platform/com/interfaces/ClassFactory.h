@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/com/Unknown.h"
+#include "platform/com/interfaces/Unknown.h"
 
 namespace velox::com {
 

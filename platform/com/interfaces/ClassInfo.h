@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/com/Dispatch.h"
+#include "platform/com/interfaces/Dispatch.h"
 
 namespace velox::com {
 

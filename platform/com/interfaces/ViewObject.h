@@ -3,7 +3,7 @@
 // Drawing a control: the container hands a QPainter (the device context)
 // and the bounds to draw into.
 
-#include "platform/com/OleObject.h"
+#include "platform/com/interfaces/OleObject.h"
 
 class QPainter;
 
