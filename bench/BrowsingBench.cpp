@@ -6,8 +6,8 @@
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
 #include "platform/jet/JetWriter.h"
-#include "platform/win/ListBox.h"
-#include "platform/win/TextBox.h"
+#include "platform/win/controls/ListBox.h"
+#include "platform/win/controls/TextBox.h"
 #include "tools/velox-catalogue/CatalogueSchema.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The readme box side by side: loading a readme as rich text against the same
 // text as plain ANSI text, and paginating a long readme with the box keeping
 // its formatting between pages against releasing it after every page.
-#include "platform/win/FormatRange.h"
-#include "platform/win/RichTextBox.h"
+#include "platform/win/richtext/FormatRange.h"
+#include "platform/win/richtext/RichTextBox.h"
 
 #include <QApplication>
 #include <QImage>

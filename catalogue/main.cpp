@@ -1,8 +1,8 @@
 #include "catalogue/start/Main.h"
 
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
-#include "platform/win/EventBoundary.h"
-#include "platform/win/GuardedApplication.h"
+#include "platform/win/runtime/EventBoundary.h"
+#include "platform/win/runtime/GuardedApplication.h"
 
 #include <QApplication>
 #include <memory>

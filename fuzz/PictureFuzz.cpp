@@ -3,8 +3,8 @@
 // the cache expects written into its header) as a cache file. A picture
 // either of them gives must be whole: every pixel readable.
 #include "FuzzPrefix.h"
-#include "platform/win/GifPictures.h"
-#include "platform/win/PictureCache.h"
+#include "platform/win/pictures/GifPictures.h"
+#include "platform/win/pictures/PictureCache.h"
 
 #include <QByteArray>
 #include <QDir>

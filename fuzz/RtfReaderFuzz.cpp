@@ -1,7 +1,7 @@
 // The rich-text reader on arbitrary bytes: it must read every input to the end
 // without crashing, hanging or making more text than the input holds, and the
 // document it makes must lay out.
-#include "platform/win/RtfReader.h"
+#include "platform/win/richtext/RtfReader.h"
 
 #include <QByteArrayView>
 #include <QGuiApplication>

@@ -7,10 +7,10 @@
 #include "catalogue/start/ProgramState.h"
 #include "catalogue/start/Settings.h"
 #include "platform/registry/Prefix.h"
-#include "platform/win/Drives.h"
-#include "platform/win/RuntimeError.h"
-#include "platform/win/SystemFolders.h"
-#include "platform/win/WinPath.h"
+#include "platform/win/files/Drives.h"
+#include "platform/win/files/SystemFolders.h"
+#include "platform/win/files/WinPath.h"
+#include "platform/win/runtime/RuntimeError.h"
 
 #include <QDir>
 #include <QSet>

@@ -1,5 +1,5 @@
 #include "platform/com/Ansi.h"
-#include "platform/win/Drives.h"
+#include "platform/win/files/Drives.h"
 #include "simulator/EngineCore.h"
 #include "simulator/EngineSupport.h"
 #include "tanlink/EngineCodes.h"

@@ -1,7 +1,7 @@
 #include "simulator/EngineSupport.h"
 
 #include "platform/com/Ansi.h"
-#include "platform/win/ReplacingFile.h"
+#include "platform/win/files/ReplacingFile.h"
 #include "tanlink/EngineCodes.h"
 
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "simulator/Location.h"
 
 #include "platform/com/Ansi.h"
-#include "platform/win/WinPath.h"
+#include "platform/win/files/WinPath.h"
 #include "tanlink/EngineCodes.h"
 #include "tanlink/EngineIds.h"
 

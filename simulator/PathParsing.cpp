@@ -1,7 +1,7 @@
 #include "simulator/PathParsing.h"
 
 #include "platform/com/Ansi.h"
-#include "platform/win/DirSearch.h"
+#include "platform/win/files/DirSearch.h"
 #include "simulator/EngineArguments.h"
 #include "tanlink/EngineCodes.h"
 

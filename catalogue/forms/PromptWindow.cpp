@@ -2,8 +2,8 @@
 
 #include "catalogue/mainwindow/StoredPictures.h"
 #include "catalogue/start/InterfaceTexts.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Twips.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Twips.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

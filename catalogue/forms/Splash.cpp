@@ -4,11 +4,11 @@
 #include "catalogue/mainwindow/StoredPictures.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/ErrorRegimes.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Label.h"
-#include "platform/win/Pictures.h"
-#include "platform/win/Twips.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Label.h"
+#include "platform/win/controls/Twips.h"
+#include "platform/win/pictures/Pictures.h"
+#include "platform/win/runtime/ErrorRegimes.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -5,13 +5,13 @@
 #include "catalogue/mainwindow/TextFileBox.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 #include "catalogue/start/InterfaceTexts.h"
-#include "platform/win/FileListBox.h"
-#include "platform/win/HScrollBar.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Label.h"
-#include "platform/win/ListBox.h"
-#include "platform/win/MultiLineTextBox.h"
-#include "platform/win/TextBox.h"
+#include "platform/win/controls/FileListBox.h"
+#include "platform/win/controls/HScrollBar.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Label.h"
+#include "platform/win/controls/ListBox.h"
+#include "platform/win/controls/MultiLineTextBox.h"
+#include "platform/win/controls/TextBox.h"
 
 namespace veloxcd {
 

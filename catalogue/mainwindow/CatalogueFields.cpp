@@ -2,7 +2,7 @@
 
 #include "catalogue/start/Catalogue.h"
 #include "platform/jet/JetError.h"
-#include "platform/win/RuntimeError.h"
+#include "platform/win/runtime/RuntimeError.h"
 
 #include <cmath>
 

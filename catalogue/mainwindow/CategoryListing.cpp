@@ -7,12 +7,12 @@
 #include "catalogue/start/CatalogueQueries.h"
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/ErrorRegimes.h"
-#include "platform/win/FileListBox.h"
-#include "platform/win/Frame.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Label.h"
-#include "platform/win/ListBox.h"
+#include "platform/win/controls/FileListBox.h"
+#include "platform/win/controls/Frame.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Label.h"
+#include "platform/win/controls/ListBox.h"
+#include "platform/win/runtime/ErrorRegimes.h"
 
 namespace veloxcd {
 

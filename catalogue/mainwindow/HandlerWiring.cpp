@@ -2,14 +2,14 @@
 // place.
 #include "catalogue/mainwindow/LinkControlHost.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
-#include "platform/win/EventBoundary.h"
-#include "platform/win/FileListBox.h"
-#include "platform/win/Frame.h"
-#include "platform/win/HScrollBar.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Label.h"
-#include "platform/win/ListBox.h"
-#include "platform/win/TextBox.h"
+#include "platform/win/controls/FileListBox.h"
+#include "platform/win/controls/Frame.h"
+#include "platform/win/controls/HScrollBar.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Label.h"
+#include "platform/win/controls/ListBox.h"
+#include "platform/win/controls/TextBox.h"
+#include "platform/win/runtime/EventBoundary.h"
 
 namespace veloxcd {
 

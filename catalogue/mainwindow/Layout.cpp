@@ -4,8 +4,8 @@
 #include "catalogue/mainwindow/ControlNames.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/RuntimeError.h"
-#include "platform/win/TwipsControl.h"
+#include "platform/win/controls/TwipsControl.h"
+#include "platform/win/runtime/RuntimeError.h"
 
 #include <algorithm>
 

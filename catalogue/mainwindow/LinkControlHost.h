@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/mainwindow/LinkEventSink.h"
-#include "platform/win/TwipsControl.h"
+#include "platform/win/controls/TwipsControl.h"
 
 #include <QString>
 #include <QVariantList>

@@ -6,10 +6,10 @@
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
 #include "catalogue/start/Settings.h"
-#include "platform/win/ErrorRegimes.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Label.h"
-#include "platform/win/Pictures.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Label.h"
+#include "platform/win/pictures/Pictures.h"
+#include "platform/win/runtime/ErrorRegimes.h"
 
 namespace veloxcd {
 

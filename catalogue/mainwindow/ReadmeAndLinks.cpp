@@ -7,11 +7,11 @@
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/Printing.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/Browser32.h"
-#include "platform/win/ErrorRegimes.h"
-#include "platform/win/FileListBox.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/ModalForms.h"
+#include "platform/win/controls/FileListBox.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/dialogs/ModalForms.h"
+#include "platform/win/runtime/ErrorRegimes.h"
+#include "platform/win/shell/Browser32.h"
 
 namespace veloxcd {
 namespace {

@@ -7,11 +7,11 @@
 #include "catalogue/start/CatalogueQueries.h"
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/ErrorRegimes.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/ListBox.h"
-#include "platform/win/Pictures.h"
-#include "platform/win/TextBox.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/ListBox.h"
+#include "platform/win/controls/TextBox.h"
+#include "platform/win/pictures/Pictures.h"
+#include "platform/win/runtime/ErrorRegimes.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/win/RichTextBox.h"
-#include "platform/win/TwipsControl.h"
+#include "platform/win/controls/TwipsControl.h"
+#include "platform/win/richtext/RichTextBox.h"
 
 namespace veloxcd {
 

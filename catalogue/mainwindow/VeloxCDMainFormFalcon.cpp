@@ -3,9 +3,9 @@
 #include "catalogue/mainwindow/LinkControlHost.h"
 #include "catalogue/mainwindow/ScreenPictures.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/Pictures.h"
-#include "platform/win/Twips.h"
-#include "platform/win/TwipsControl.h"
+#include "platform/win/controls/Twips.h"
+#include "platform/win/controls/TwipsControl.h"
+#include "platform/win/pictures/Pictures.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -2,10 +2,10 @@
 
 #include "catalogue/start/ProgramState.h"
 #include "platform/jet/JetError.h"
-#include "platform/win/FileOps.h"
-#include "platform/win/MessageBox.h"
-#include "platform/win/RuntimeError.h"
-#include "platform/win/WinPath.h"
+#include "platform/win/dialogs/MessageBox.h"
+#include "platform/win/files/FileOps.h"
+#include "platform/win/files/WinPath.h"
+#include "platform/win/runtime/RuntimeError.h"
 
 #include <QStringList>
 

@@ -4,13 +4,13 @@
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
 #include "catalogue/start/Settings.h"
-#include "platform/win/DirSearch.h"
-#include "platform/win/Drives.h"
-#include "platform/win/ErrorRegimes.h"
-#include "platform/win/FileOps.h"
-#include "platform/win/MessageBox.h"
-#include "platform/win/ProgramEnd.h"
-#include "platform/win/SystemFolders.h"
+#include "platform/win/dialogs/MessageBox.h"
+#include "platform/win/files/DirSearch.h"
+#include "platform/win/files/Drives.h"
+#include "platform/win/files/FileOps.h"
+#include "platform/win/files/SystemFolders.h"
+#include "platform/win/runtime/ErrorRegimes.h"
+#include "platform/win/runtime/ProgramEnd.h"
 
 #include <QFile>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "catalogue/start/Printing.h"
 
-#include "platform/win/FormatRange.h"
-#include "platform/win/Printer.h"
-#include "platform/win/RichTextBox.h"
-#include "platform/win/RuntimeError.h"
+#include "platform/win/printing/Printer.h"
+#include "platform/win/richtext/FormatRange.h"
+#include "platform/win/richtext/RichTextBox.h"
+#include "platform/win/runtime/RuntimeError.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
 #include "catalogue/start/Settings.h"
 
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/DirSearch.h"
-#include "platform/win/FileOps.h"
-#include "platform/win/RuntimeError.h"
-#include "platform/win/SequentialInput.h"
-#include "platform/win/SystemFolders.h"
-#include "platform/win/WinPath.h"
+#include "platform/win/files/DirSearch.h"
+#include "platform/win/files/FileOps.h"
+#include "platform/win/files/SequentialInput.h"
+#include "platform/win/files/SystemFolders.h"
+#include "platform/win/files/WinPath.h"
+#include "platform/win/runtime/RuntimeError.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,9 +1,9 @@
 #include "simulator/korainst/Installer.h"
 
 #include "platform/registry/Prefix.h"
-#include "platform/win/FileOps.h"
-#include "platform/win/RuntimeError.h"
-#include "platform/win/WinPath.h"
+#include "platform/win/files/FileOps.h"
+#include "platform/win/files/WinPath.h"
+#include "platform/win/runtime/RuntimeError.h"
 
 #include <QDateTime>
 #include <QDir>

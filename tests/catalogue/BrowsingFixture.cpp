@@ -2,9 +2,9 @@
 
 #include "catalogue/start/ProgramState.h"
 #include "platform/jet/JetWriter.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/ListBox.h"
-#include "platform/win/TextBox.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/ListBox.h"
+#include "platform/win/controls/TextBox.h"
 #include "tools/velox-catalogue/CatalogueSchema.h"
 
 #include <QBuffer>

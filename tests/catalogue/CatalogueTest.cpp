@@ -5,8 +5,8 @@
 #include "catalogue/start/CatalogueQueries.h"
 #include "catalogue/start/ProgramState.h"
 #include "platform/jet/JetError.h"
-#include "platform/win/MessageBox.h"
-#include "platform/win/RuntimeError.h"
+#include "platform/win/dialogs/MessageBox.h"
+#include "platform/win/runtime/RuntimeError.h"
 
 #include <QFile>
 #include <QProcess>

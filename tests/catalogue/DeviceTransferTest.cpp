@@ -2,13 +2,13 @@
 #include "catalogue/forms/PromptWindow.h"
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/FileListBox.h"
-#include "platform/win/Frame.h"
-#include "platform/win/HScrollBar.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Label.h"
-#include "platform/win/Shell.h"
-#include "platform/win/Sound.h"
+#include "platform/win/controls/FileListBox.h"
+#include "platform/win/controls/Frame.h"
+#include "platform/win/controls/HScrollBar.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Label.h"
+#include "platform/win/shell/Shell.h"
+#include "platform/win/sound/Sound.h"
 
 #include <QFile>
 #include <QLocale>

@@ -3,9 +3,9 @@
 #include "WindowFixture.h"
 #include "catalogue/mainwindow/LayoutTable.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Label.h"
-#include "platform/win/TextBox.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Label.h"
+#include "platform/win/controls/TextBox.h"
 
 #include <QApplication>
 #include <QSignalSpy>

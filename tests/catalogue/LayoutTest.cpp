@@ -1,10 +1,10 @@
 #include "WindowFixture.h"
 #include "catalogue/mainwindow/LayoutTable.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/Frame.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Label.h"
-#include "platform/win/TwipsControl.h"
+#include "platform/win/controls/Frame.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Label.h"
+#include "platform/win/controls/TwipsControl.h"
 
 #include <QWidget>
 

@@ -4,14 +4,14 @@
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/Main.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/CommandButton.h"
-#include "platform/win/FileListBox.h"
-#include "platform/win/HScrollBar.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Label.h"
-#include "platform/win/ListBox.h"
-#include "platform/win/MultiLineTextBox.h"
-#include "platform/win/TwipsControl.h"
+#include "platform/win/controls/CommandButton.h"
+#include "platform/win/controls/FileListBox.h"
+#include "platform/win/controls/HScrollBar.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Label.h"
+#include "platform/win/controls/ListBox.h"
+#include "platform/win/controls/MultiLineTextBox.h"
+#include "platform/win/controls/TwipsControl.h"
 
 #include <QDialog>
 #include <QFile>

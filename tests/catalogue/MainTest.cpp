@@ -2,9 +2,9 @@
 
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/MessageBox.h"
-#include "platform/win/ProgramEnd.h"
-#include "platform/win/SystemFolders.h"
+#include "platform/win/dialogs/MessageBox.h"
+#include "platform/win/files/SystemFolders.h"
+#include "platform/win/runtime/ProgramEnd.h"
 #include "support/ScopedPrefix.h"
 
 #include <QFile>

@@ -2,13 +2,13 @@
 #include "catalogue/mainwindow/TextFileBox.h"
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/Browser32.h"
-#include "platform/win/FileListBox.h"
-#include "platform/win/Frame.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Printer.h"
-#include "platform/win/QtPrintDevice.h"
-#include "platform/win/RuntimeError.h"
+#include "platform/win/controls/FileListBox.h"
+#include "platform/win/controls/Frame.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/printing/Printer.h"
+#include "platform/win/printing/QtPrintDevice.h"
+#include "platform/win/runtime/RuntimeError.h"
+#include "platform/win/shell/Browser32.h"
 
 #include <QDialog>
 #include <QFileInfo>

@@ -2,13 +2,13 @@
 #include "catalogue/mainwindow/TextFileBox.h"
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/FileListBox.h"
-#include "platform/win/Frame.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Label.h"
-#include "platform/win/ListBox.h"
-#include "platform/win/TextBox.h"
-#include "platform/win/TwipsControl.h"
+#include "platform/win/controls/FileListBox.h"
+#include "platform/win/controls/Frame.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Label.h"
+#include "platform/win/controls/ListBox.h"
+#include "platform/win/controls/TextBox.h"
+#include "platform/win/controls/TwipsControl.h"
 
 #include <QApplication>
 #include <QDir>

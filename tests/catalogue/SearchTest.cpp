@@ -2,11 +2,11 @@
 #include "catalogue/start/Catalogue.h"
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/Frame.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Label.h"
-#include "platform/win/ListBox.h"
-#include "platform/win/TextBox.h"
+#include "platform/win/controls/Frame.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Label.h"
+#include "platform/win/controls/ListBox.h"
+#include "platform/win/controls/TextBox.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "catalogue/start/Settings.h"
 
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/RuntimeError.h"
-#include "platform/win/SystemFolders.h"
+#include "platform/win/files/SystemFolders.h"
+#include "platform/win/runtime/RuntimeError.h"
 #include "support/ScopedPrefix.h"
 
 #include <QFile>

@@ -2,8 +2,8 @@
 
 #include "WindowFixture.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/Label.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Label.h"
 
 #include <QTest>
 #include <QTimer>

@@ -2,9 +2,9 @@
 
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/SystemFolders.h"
-#include "platform/win/Twips.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/Twips.h"
+#include "platform/win/files/SystemFolders.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
-#include "platform/win/MessageBox.h"
-#include "platform/win/ModalForms.h"
-#include "platform/win/ProgramEnd.h"
+#include "platform/win/dialogs/MessageBox.h"
+#include "platform/win/dialogs/ModalForms.h"
+#include "platform/win/runtime/ProgramEnd.h"
 #include "support/ScopedPrefix.h"
 
 #include <QImage>

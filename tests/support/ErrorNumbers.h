@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win/RuntimeError.h"
+#include "platform/win/runtime/RuntimeError.h"
 
 #include <functional>
 

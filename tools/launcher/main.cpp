@@ -10,7 +10,7 @@
 // ("program/"), where VeloxCD keeps its settings, and TANLINK.OCX and the
 // connectivity engine registered. The installed tree is only read.
 #include "platform/registry/Prefix.h"
-#include "platform/win/Drives.h"
+#include "platform/win/files/Drives.h"
 #include "simulator/HandheldSetup.h"
 #include "tools/launcher/DriveTableFile.h"
 #include "tools/launcher/InstalledTree.h"

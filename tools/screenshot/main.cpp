@@ -29,14 +29,14 @@
 
 #include "catalogue/forms/Splash.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
-#include "platform/win/FileListBox.h"
-#include "platform/win/ImageBox.h"
-#include "platform/win/ListBox.h"
-#include "platform/win/MessageBox.h"
-#include "platform/win/ModalForms.h"
-#include "platform/win/ProgramEnd.h"
-#include "platform/win/SystemFolders.h"
-#include "platform/win/TextBox.h"
+#include "platform/win/controls/FileListBox.h"
+#include "platform/win/controls/ImageBox.h"
+#include "platform/win/controls/ListBox.h"
+#include "platform/win/controls/TextBox.h"
+#include "platform/win/dialogs/MessageBox.h"
+#include "platform/win/dialogs/ModalForms.h"
+#include "platform/win/files/SystemFolders.h"
+#include "platform/win/runtime/ProgramEnd.h"
 
 #include <QApplication>
 #include <QDialog>

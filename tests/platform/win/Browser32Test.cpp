@@ -1,4 +1,4 @@
-#include "platform/win/Browser32.h"
+#include "platform/win/shell/Browser32.h"
 
 #include "support/QtPrinters.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win/Drives.h"
+#include "platform/win/files/Drives.h"
 
 #include "support/ScopedPrefix.h"
 

@@ -1,6 +1,6 @@
-#include "platform/win/EventBoundary.h"
+#include "platform/win/runtime/EventBoundary.h"
 
-#include "platform/win/MessageBox.h"
+#include "platform/win/dialogs/MessageBox.h"
 #include "support/QtPrinters.h"
 
 #include <QEvent>

@@ -1,8 +1,8 @@
-#include "platform/win/FileOps.h"
+#include "platform/win/files/FileOps.h"
 
-#include "platform/win/Pictures.h"
-#include "platform/win/RuntimeError.h"
-#include "platform/win/SystemFolders.h"
+#include "platform/win/files/SystemFolders.h"
+#include "platform/win/pictures/Pictures.h"
+#include "platform/win/runtime/RuntimeError.h"
 #include "support/ErrorNumbers.h"
 #include "support/ScopedPrefix.h"
 

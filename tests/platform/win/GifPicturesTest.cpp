@@ -1,10 +1,10 @@
 // The GIF reader against Qt's own: the same pixels for what it reads, and no
 // answer for what it leaves to Qt.
-#include "platform/win/GifPictures.h"
+#include "platform/win/pictures/GifPictures.h"
 
-#include "platform/win/PictureCache.h"
-#include "platform/win/Pictures.h"
-#include "platform/win/RuntimeError.h"
+#include "platform/win/pictures/PictureCache.h"
+#include "platform/win/pictures/Pictures.h"
+#include "platform/win/runtime/RuntimeError.h"
 #include "support/ScopedPrefix.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
-#include "platform/win/ErrorRegimes.h"
-#include "platform/win/MessageBox.h"
-#include "platform/win/ProgramEnd.h"
-#include "platform/win/SequentialInput.h"
+#include "platform/win/dialogs/MessageBox.h"
+#include "platform/win/files/SequentialInput.h"
+#include "platform/win/runtime/ErrorRegimes.h"
+#include "platform/win/runtime/ProgramEnd.h"
 
 #include <gtest/gtest.h>
 

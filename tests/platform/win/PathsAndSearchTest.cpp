@@ -1,6 +1,6 @@
-#include "platform/win/DirSearch.h"
-#include "platform/win/RuntimeError.h"
-#include "platform/win/WinPath.h"
+#include "platform/win/files/DirSearch.h"
+#include "platform/win/files/WinPath.h"
+#include "platform/win/runtime/RuntimeError.h"
 #include "support/ErrorNumbers.h"
 #include "support/ScopedPrefix.h"
 

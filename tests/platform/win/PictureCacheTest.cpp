@@ -1,6 +1,6 @@
 // The cache of decoded pictures: what it gives back, what it passes over, and
 // how much it holds.
-#include "platform/win/PictureCache.h"
+#include "platform/win/pictures/PictureCache.h"
 
 #include "support/ScopedPrefix.h"
 

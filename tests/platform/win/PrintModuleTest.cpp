@@ -1,7 +1,7 @@
 // Qt's printing comes with the print module when the default printer is first
 // made, not with the program. This test binary links no printing itself.
-#include "platform/win/Printer.h"
-#include "platform/win/RuntimeError.h"
+#include "platform/win/printing/Printer.h"
+#include "platform/win/runtime/RuntimeError.h"
 #include "support/ErrorNumbers.h"
 
 #include <QFile>

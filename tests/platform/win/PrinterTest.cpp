@@ -1,7 +1,7 @@
-#include "platform/win/Printer.h"
+#include "platform/win/printing/Printer.h"
 
-#include "platform/win/QtPrintDevice.h"
-#include "platform/win/RuntimeError.h"
+#include "platform/win/printing/QtPrintDevice.h"
+#include "platform/win/runtime/RuntimeError.h"
 #include "support/ErrorNumbers.h"
 
 #include <QMarginsF>

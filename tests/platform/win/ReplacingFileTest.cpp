@@ -1,6 +1,6 @@
 // A file put in its target's place in one rename: what the target holds after
 // a commit, after a failure and after no commit at all.
-#include "platform/win/ReplacingFile.h"
+#include "platform/win/files/ReplacingFile.h"
 
 #include "support/ScopedPrefix.h"
 

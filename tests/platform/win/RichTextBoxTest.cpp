@@ -1,6 +1,6 @@
-#include "platform/win/RichTextBox.h"
+#include "platform/win/richtext/RichTextBox.h"
 
-#include "platform/win/RuntimeError.h"
+#include "platform/win/runtime/RuntimeError.h"
 #include "support/ErrorNumbers.h"
 #include "support/ScopedPrefix.h"
 

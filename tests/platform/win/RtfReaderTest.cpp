@@ -1,4 +1,4 @@
-#include "platform/win/RtfReader.h"
+#include "platform/win/richtext/RtfReader.h"
 
 #include "support/QtPrinters.h"
 

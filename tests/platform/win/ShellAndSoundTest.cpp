@@ -1,7 +1,7 @@
-#include "platform/win/RuntimeError.h"
-#include "platform/win/Shell.h"
-#include "platform/win/Sound.h"
-#include "platform/win/SoundModule.h"
+#include "platform/win/runtime/RuntimeError.h"
+#include "platform/win/shell/Shell.h"
+#include "platform/win/sound/Sound.h"
+#include "platform/win/sound/SoundModule.h"
 #include "support/ScopedPrefix.h"
 
 #include <QElapsedTimer>
