@@ -1,24 +1,13 @@
 #include "platform/com/Guid.h"
 
+#include "platform/com/HexDigits.h"
+
 #include <array>
 #include <cstdio>
 
 namespace velox::com {
 
 namespace {
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 // Reads `digits` hex digits at `pos`; false when any is not a hex digit.
 bool readHex(std::string_view text, std::size_t pos, int digits, std::uint64_t& out) {
