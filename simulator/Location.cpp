@@ -6,29 +6,12 @@
 #include "tanlink/EngineIds.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace velox::simulator {
 
 using namespace tanlink;
 
 namespace {
-
-// The entry of `folder` whose name equals `name` without regard to case,
-// or `name` itself when there is none.
-QString matchName(const QString& folder, const QString& name) {
-    if (QFileInfo::exists(folder + QLatin1Char('/') + name)) {
-        return name;
-    }
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
-                                                       QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
-            return entry;
-        }
-    }
-    return name;
-}
 
 com::LONG resolveHandheld(const QString& handheldRoot, const QString& path, Location* location) {
     if (path.size() < 2 || path[1] != QLatin1Char(':') || !path[0].isLetter()) {
@@ -54,7 +37,7 @@ com::LONG resolveHandheld(const QString& handheldRoot, const QString& path, Loca
             name.contains(QLatin1Char(':'))) {
             return kErrorInvalidName;
         }
-        const QString found = matchName(host, name);
+        const QString found = win::matchName(host, name);
         host += QLatin1Char('/') + found;
         windows += QLatin1Char('\\') + found;
     }

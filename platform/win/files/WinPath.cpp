@@ -9,20 +9,6 @@
 namespace velox::win {
 namespace {
 
-QString matchName(const QString& folder, const QString& name) {
-    if (QFileInfo::exists(QDir(folder).filePath(name))) {
-        return name;
-    }
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
-                                                       QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
-            return entry;
-        }
-    }
-    return name;
-}
-
 // Follows the names from a folder: "." stays, ".." goes up, and any other name
 // is matched by the given function.
 template <class Match>
@@ -56,6 +42,20 @@ QString walk(const QString& start, const QString& rest) {
 }
 
 } // namespace
+
+QString matchName(const QString& folder, const QString& name) {
+    if (QFileInfo::exists(QDir(folder).filePath(name))) {
+        return name;
+    }
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
+            return entry;
+        }
+    }
+    return name;
+}
 
 HostPath resolvePath(const QString& windowsPath) {
     const bool hasDrive = windowsPath.size() >= 2 && windowsPath[1] == QLatin1Char(':') &&

@@ -28,6 +28,11 @@ HostPath resolvePath(const QString& windowsPath);
 // (disk not ready) when the drive is missing or holds no disc.
 QString hostPath(const QString& windowsPath);
 
+// The entry of the host folder `folder` whose name equals `name` without regard
+// to case (the entry of exactly that name when there is one), or `name` itself
+// when there is none.
+QString matchName(const QString& folder, const QString& name);
+
 // The last name of a Windows or host path ("Wren.gif" of "D:\Pictures\Wren.gif").
 QString lastName(const QString& windowsPath);
 
