@@ -1,16 +1,11 @@
 #include "platform/win/controls/ImageBox.h"
 
-#include <QFocusEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace velox::win {
 
 ImageBox::ImageBox(const QString& name, int index, QWidget* parent)
-    : QWidget(parent), TwipsControl(this, name, index) {
-    setMouseTracking(true);
-}
+    : ClickableControl(parent), TwipsControl(this, name, index) {}
 
 void ImageBox::setPicture(const QImage& picture) {
     picture_ = picture;
@@ -18,7 +13,7 @@ void ImageBox::setPicture(const QImage& picture) {
 }
 
 void ImageBox::paintEvent(QPaintEvent* /*event*/) {
-    if (picture_.isNull() && !focusFrame_.shown(*this)) {
+    if (picture_.isNull() && !focusFrame().shown(*this)) {
         return;
     }
     QPainter painter(this);
@@ -30,42 +25,7 @@ void ImageBox::paintEvent(QPaintEvent* /*event*/) {
             painter.drawImage(rect(), picture_);
         }
     }
-    focusFrame_.paint(*this, painter);
-}
-
-void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit Click();
-    }
-}
-
-void ImageBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        emit DblClick();
-    }
-}
-
-void ImageBox::mouseMoveEvent(QMouseEvent* /*event*/) {
-    emit MouseMove();
-}
-
-void ImageBox::keyPressEvent(QKeyEvent* event) {
-    if (isKeyboardButton(this) && isActivationKey(*event)) {
-        event->accept();
-        emit Click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void ImageBox::focusInEvent(QFocusEvent* event) {
-    focusFrame_.focusIn(*this, event->reason());
-    QWidget::focusInEvent(event);
-}
-
-void ImageBox::focusOutEvent(QFocusEvent* event) {
-    focusFrame_.focusOut(*this, event->reason());
-    QWidget::focusOutEvent(event);
+    focusFrame().paint(*this, painter);
 }
 
 } // namespace velox::win

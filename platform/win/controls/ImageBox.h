@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win/controls/KeyboardButton.h"
+#include "platform/win/controls/ClickableControl.h"
 #include "platform/win/controls/TwipsControl.h"
 
 #include <QImage>
@@ -11,7 +11,7 @@ namespace velox::win {
 // An image control: shows its picture stretched over its rectangle, or nothing
 // at all, so that without a picture it is a transparent click area over what
 // lies below. Made a keyboard button, it clicks on Space and Enter.
-class ImageBox : public QWidget, public TwipsControl {
+class ImageBox : public ClickableControl<QWidget, ImageBox>, public TwipsControl {
     Q_OBJECT
 
 public:
@@ -29,16 +29,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage picture_;
-    KeyboardFocusFrame focusFrame_;
 };
 
 } // namespace velox::win

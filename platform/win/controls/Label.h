@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win/controls/KeyboardButton.h"
+#include "platform/win/controls/ClickableControl.h"
 #include "platform/win/controls/TwipsControl.h"
 
 #include <QColor>
@@ -11,7 +11,7 @@ namespace velox::win {
 // A label: plain text from its top left corner, wrapped at its width, on a
 // transparent background unless it is given a colour of its own. Made a keyboard
 // button, it clicks on Space and Enter.
-class Label : public QLabel, public TwipsControl {
+class Label : public ClickableControl<QLabel, Label>, public TwipsControl {
     Q_OBJECT
 
 public:
@@ -29,16 +29,7 @@ signals:
     void MouseMove();
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    KeyboardFocusFrame focusFrame_;
 };
 
 } // namespace velox::win
