@@ -5,6 +5,7 @@
 #include <cstring>
 #include <gif_lib.h>
 #include <memory>
+#include <vector>
 
 namespace velox::win {
 namespace {
@@ -30,6 +31,83 @@ struct CloseGif {
     }
 };
 
+// The largest image read here (4096 x 4096): a GIF's header can promise up to
+// 65,535 x 65,535 pixels in a few bytes, and a larger picture is left to Qt's
+// reader, which has its own allocation limit.
+constexpr std::size_t maxPixels = std::size_t{4096} * 4096;
+
+// Rows of an interlaced image come in four passes: every eighth from row 0,
+// every eighth from row 4, every fourth from row 2, every second from row 1.
+constexpr std::array<int, 4> passStart{0, 4, 2, 1};
+constexpr std::array<int, 4> passStep{8, 8, 4, 2};
+
+bool readRows(GifFileType* gif, const GifImageDesc& desc, std::vector<GifByteType>& indices) {
+    const auto row = [&](int y) {
+        return indices.data() + static_cast<std::ptrdiff_t>(y) * desc.Width;
+    };
+    if (!desc.Interlace) {
+        for (int y = 0; y < desc.Height; ++y) {
+            if (DGifGetLine(gif, row(y), desc.Width) != GIF_OK) {
+                return false;
+            }
+        }
+        return true;
+    }
+    for (std::size_t pass = 0; pass < passStart.size(); ++pass) {
+        for (int y = passStart.at(pass); y < desc.Height; y += passStep.at(pass)) {
+            if (DGifGetLine(gif, row(y), desc.Width) != GIF_OK) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The first graphic control extension before the first image decides its
+// transparent colour; a malformed one gives none.
+bool readExtension(GifFileType* gif, bool& seenControl, GraphicsControlBlock& control) {
+    int code = 0;
+    GifByteType* block = nullptr;
+    if (DGifGetExtension(gif, &code, &block) != GIF_OK) {
+        return false;
+    }
+    if (code == GRAPHICS_EXT_FUNC_CODE && !seenControl && block != nullptr) {
+        seenControl = true;
+        if (DGifExtensionToGCB(block[0], block + 1, &control) != GIF_OK) {
+            control.TransparentColor = NO_TRANSPARENT_COLOR;
+        }
+    }
+    while (block != nullptr) {
+        if (DGifGetExtensionNext(gif, &block) != GIF_OK) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Reads up to the first image's descriptor (into gif->Image), taking the
+// graphic control extensions before it; false when there is none.
+bool readToFirstImage(GifFileType* gif, GraphicsControlBlock& control) {
+    bool seenControl = false;
+    for (;;) {
+        GifRecordType type = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif, &type) != GIF_OK) {
+            return false;
+        }
+        switch (type) {
+        case IMAGE_DESC_RECORD_TYPE:
+            return DGifGetImageDesc(gif) == GIF_OK;
+        case EXTENSION_RECORD_TYPE:
+            if (!readExtension(gif, seenControl, control)) {
+                return false;
+            }
+            break;
+        default:
+            return false;
+        }
+    }
+}
+
 } // namespace
 
 std::optional<QImage> readCommonGif(const QByteArray& file) {
@@ -39,31 +117,33 @@ std::optional<QImage> readCommonGif(const QByteArray& file) {
     Source source{file};
     int error = 0;
     const std::unique_ptr<GifFileType, CloseGif> gif(DGifOpen(&source, readBytes, &error));
-    if (gif == nullptr || DGifSlurp(gif.get()) != GIF_OK || gif->ImageCount < 1) {
+    GraphicsControlBlock control{};
+    control.TransparentColor = NO_TRANSPARENT_COLOR;
+    // Only the first image is read: the rest of the file is never decoded.
+    if (gif == nullptr || !readToFirstImage(gif.get(), control)) {
         return std::nullopt;
     }
-    const SavedImage& frame = gif->SavedImages[0];
-    const GifImageDesc& desc = frame.ImageDesc;
+    const GifImageDesc& desc = gif->Image;
     const ColorMapObject* colours = desc.ColorMap != nullptr ? desc.ColorMap : gif->SColorMap;
     if (colours == nullptr || desc.Left != 0 || desc.Top != 0 || desc.Width != gif->SWidth ||
-        desc.Height != gif->SHeight || desc.Width <= 0 || desc.Height <= 0 ||
-        frame.RasterBits == nullptr) {
+        desc.Height != gif->SHeight || desc.Width <= 0 || desc.Height <= 0) {
         return std::nullopt;
     }
     const auto pixelCount =
         static_cast<std::size_t>(desc.Width) * static_cast<std::size_t>(desc.Height);
-    const GifByteType* indices = frame.RasterBits;
+    if (pixelCount > maxPixels) {
+        return std::nullopt;
+    }
+    std::vector<GifByteType> indices(pixelCount);
+    if (!readRows(gif.get(), desc, indices)) {
+        return std::nullopt;
+    }
     // A full table has a colour for every index; a shorter one is checked.
     if (colours->ColorCount < 256 &&
-        *std::max_element(indices, indices + pixelCount) >= colours->ColorCount) {
+        *std::max_element(indices.begin(), indices.end()) >= colours->ColorCount) {
         return std::nullopt;
     }
 
-    GraphicsControlBlock control{};
-    control.TransparentColor = NO_TRANSPARENT_COLOR;
-    if (DGifSavedExtensionToGCB(gif.get(), 0, &control) != GIF_OK) {
-        control.TransparentColor = NO_TRANSPARENT_COLOR;
-    }
     const bool transparent = control.TransparentColor != NO_TRANSPARENT_COLOR;
 
     std::array<QRgb, 256> palette{};
@@ -83,7 +163,7 @@ std::optional<QImage> readCommonGif(const QByteArray& file) {
     }
     for (int y = 0; y < desc.Height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const GifByteType* row = indices + static_cast<std::ptrdiff_t>(y) * desc.Width;
+        const GifByteType* row = indices.data() + static_cast<std::ptrdiff_t>(y) * desc.Width;
         for (int x = 0; x < desc.Width; ++x) {
             line[x] = palette[row[x]];
         }

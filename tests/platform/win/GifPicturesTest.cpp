@@ -147,6 +147,37 @@ TEST(GifPictures, LeavesUncommonFilesToQt) {
     }
 }
 
+// A header's sizes cost a few bytes: a later frame or a screen that promises
+// billions of pixels must not be allocated or decoded.
+TEST(GifPictures, ReadsOnlyTheFirstImageAndNothingHuge) {
+    QByteArray withHugeFrame = writeGif({});
+    ASSERT_TRUE(withHugeFrame.endsWith(';'));
+    withHugeFrame.chop(1);
+    // A second image of 60,000 x 60,000 pixels whose data is a single byte.
+    withHugeFrame.append(QByteArray::fromHex("2c00000000"
+                                             "60ea60ea"
+                                             "00"
+                                             "08"
+                                             "0100"
+                                             "00"
+                                             "3b"));
+    const std::optional<QImage> first = readCommonGif(withHugeFrame);
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(*first, qtRead(writeGif({})));
+
+    // A screen and image of 5,000 x 5,000 with almost no data: left to Qt.
+    QByteArray hugeScreen = writeGif({});
+    hugeScreen.replace(6, 4,
+                       QByteArray::fromHex("8813"
+                                           "8813"));
+    const qsizetype image = hugeScreen.indexOf(',', 13 + 256 * 3);
+    ASSERT_GT(image, 0);
+    hugeScreen.replace(image + 5, 4,
+                       QByteArray::fromHex("8813"
+                                           "8813"));
+    EXPECT_FALSE(readCommonGif(hugeScreen).has_value());
+}
+
 TEST(GifPictures, LoadPictureReadsGifsAndRaisesForWhatIsNoPicture) {
     velox::test::ScopedPrefix prefix;
     QTemporaryDir cd;
