@@ -24,7 +24,7 @@ bool DataPageBuilder::fits(qsizetype rowSize) const {
 }
 
 int DataPageBuilder::add(const QByteArray& row) {
-    top_ -= int(row.size());
+    top_ -= static_cast<int>(row.size());
     std::memcpy(page_.data() + top_, row.constData(), static_cast<std::size_t>(row.size()));
     put16(page_.data() + DataPageJet4.firstSlot + std::ptrdiff_t{2} * rows_,
           static_cast<std::uint16_t>(top_));

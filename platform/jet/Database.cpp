@@ -29,7 +29,7 @@ public:
     void reset() { std::fill(have_.begin(), have_.end(), 0); }
 
     const Value& value(int column) override {
-        const auto c = std::size_t(column);
+        const auto c = static_cast<std::size_t>(column);
         if (!have_[c]) {
             values_[c] =
                 ValueDecoder::decode(scan_.file(), scan_.table().columns[c], scan_.fields()[c]);
@@ -39,24 +39,29 @@ public:
     }
 
     std::optional<Value> like(int column, const sql::LikePattern& pattern) override {
-        const auto c = std::size_t(column);
+        const auto c = static_cast<std::size_t>(column);
         const ColumnDef& def = scan_.table().columns[c];
         const bool text =
             def.type == format::ColumnType::Text || def.type == format::ColumnType::Memo;
-        if (have_[c] || !text || scan_.file().version() != format::Version::Jet4)
+        if (have_[c] || !text || scan_.file().version() != format::Version::Jet4) {
             return std::nullopt;
+        }
         const FieldSlice& field = scan_.fields()[c];
-        if (!field.present)
+        if (!field.present) {
             return Value(Null{});
-        if (pattern.matchesAnything())
+        }
+        if (pattern.matchesAnything()) {
             return Value(true);
+        }
         const FoldedSearch* const search = pattern.containedSearch();
-        if (search == nullptr)
+        if (search == nullptr) {
             return std::nullopt;
+        }
         QByteArrayView bytes(field.data, field.size);
-        if (def.type == format::ColumnType::Memo)
+        if (def.type == format::ColumnType::Memo) {
             bytes = LongValueReader::view(scan_.file(), field.data, field.size, scratch_);
-        return Value(search->foundIn(bytes.data(), int(bytes.size())));
+        }
+        return Value(search->foundIn(bytes.data(), static_cast<int>(bytes.size())));
     }
 
 private:
@@ -73,8 +78,9 @@ struct OrderKey {
     std::optional<QCollatorSortKey> text;
 
     explicit OrderKey(const Value& v) : value(v) {
-        if (const auto* s = std::get_if<QString>(&v))
+        if (const auto* s = std::get_if<QString>(&v)) {
             text = TextCollation::sortKey(*s);
+        }
     }
 };
 
@@ -87,8 +93,9 @@ int compareKeys(const OrderKey& a, const OrderKey& b) {
 }
 
 void ensureOpen(const std::unique_ptr<JetFile>& file) {
-    if (!file)
+    if (!file) {
         throw JetError(errors::ObjectClosed, QStringLiteral("Object invalid or no longer set."));
+    }
 }
 
 } // namespace
@@ -97,8 +104,9 @@ Database::~Database() = default;
 
 QString Database::passwordOf(const QString& connect) {
     const qsizetype at = connect.indexOf(QLatin1String("PWD="), 0, Qt::CaseInsensitive);
-    if (at < 0)
+    if (at < 0) {
         return {};
+    }
     const qsizetype start = at + 4;
     const qsizetype end = connect.indexOf(QLatin1Char(';'), start);
     return connect.mid(start, end < 0 ? -1 : end - start);
@@ -110,15 +118,17 @@ std::unique_ptr<Database> Database::open(const QString& name, bool /*exclusive*/
     db->name_ = name;
     db->file_ = std::make_unique<JetFile>(name);
     const QString stored = db->file_->header().password;
-    if (!stored.isEmpty() && stored != passwordOf(connect))
+    if (!stored.isEmpty() && stored != passwordOf(connect)) {
         throw JetError(errors::NotValidPassword, QStringLiteral("Not a valid password."));
+    }
     return db;
 }
 
 const Catalogue& Database::catalogue() {
     ensureOpen(file_);
-    if (!catalogue_)
+    if (!catalogue_) {
         catalogue_ = std::make_unique<Catalogue>(*file_);
+    }
     return *catalogue_;
 }
 
@@ -136,37 +146,42 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& statement) {
     ensureOpen(file_);
     sql::SelectStatement s = sql::parse(statement);
     const auto entry = catalogue().find(s.table);
-    if (!entry)
+    if (!entry) {
         throw JetError(
             errors::TableNotFound,
             QStringLiteral("The Microsoft Jet database engine cannot find the input table or query "
                            "'%1'. Make sure it exists and that its name is spelled correctly.")
                 .arg(s.table));
+    }
     const TableDef table = TableDefReader::read(*file_, entry->page, entry->name);
 
     // Names the table lacks are parameters to Jet, and nothing supplies them.
     int unknown = s.where ? sql::countUnknown(*s.where, table) : 0;
-    for (const QString& c : std::as_const(s.columns))
+    for (const QString& c : std::as_const(s.columns)) {
         unknown += table.columnIndex(c) < 0 ? 1 : 0;
-    for (const sql::OrderItem& o : s.orderBy)
+    }
+    for (const sql::OrderItem& o : s.orderBy) {
         unknown += table.columnIndex(o.name) < 0 ? 1 : 0;
-    if (unknown > 0)
+    }
+    if (unknown > 0) {
         throw JetError(errors::TooFewParameters,
                        QStringLiteral("Too few parameters. Expected %1.").arg(unknown));
-    if (s.where)
+    }
+    if (s.where) {
         sql::bind(*s.where, table);
+    }
 
     std::vector<int> selected;
     QStringList names;
     if (s.allColumns) {
         for (std::size_t i = 0; i < table.columns.size(); ++i) {
-            selected.push_back(int(i));
+            selected.push_back(static_cast<int>(i));
             names << table.columns[i].name;
         }
     } else {
         for (const QString& c : std::as_const(s.columns)) {
             selected.push_back(table.columnIndex(c));
-            names << table.columns[std::size_t(selected.back())].name;
+            names << table.columns[static_cast<std::size_t>(selected.back())].name;
         }
     }
     std::vector<int> keys;
@@ -183,37 +198,42 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& statement) {
         row.reset();
         if (s.where) {
             const auto t = sql::truth(sql::evaluate(*s.where, row));
-            if (!t || !*t)
+            if (!t || !*t) {
                 continue;
+            }
         }
         std::vector<Value> out;
         out.reserve(selected.size());
-        for (int c : selected)
+        for (int c : selected) {
             out.push_back(row.value(c));
+        }
         rows.push_back(std::move(out));
         if (!keys.empty()) {
             std::vector<OrderKey> k;
             k.reserve(keys.size());
-            for (int c : keys)
+            for (int c : keys) {
                 k.emplace_back(row.value(c));
+            }
             sortKeys.push_back(std::move(k));
         }
     }
     if (!keys.empty()) {
         std::vector<std::size_t> order(rows.size());
-        std::iota(order.begin(), order.end(), std::size_t(0));
+        std::iota(order.begin(), order.end(), static_cast<std::size_t>(0));
         std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
             for (std::size_t k = 0; k < keys.size(); ++k) {
                 const int c = compareKeys(sortKeys[a][k], sortKeys[b][k]);
-                if (c != 0)
+                if (c != 0) {
                     return s.orderBy[k].descending ? c > 0 : c < 0;
+                }
             }
             return false;
         });
         std::vector<std::vector<Value>> sorted;
         sorted.reserve(rows.size());
-        for (std::size_t i : order)
+        for (std::size_t i : order) {
             sorted.push_back(std::move(rows[i]));
+        }
         rows = std::move(sorted);
     }
     return std::make_unique<Recordset>(names, std::move(rows));

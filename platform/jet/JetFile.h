@@ -24,7 +24,8 @@ public:
     [[nodiscard]] std::uint32_t pageCount() const { return pageCount_; }
     // The page's bytes, or nullptr when the file has no such page.
     [[nodiscard]] const char* page(std::uint32_t number) const {
-        return number < pageCount_ ? data_ + qsizetype(number) * header_.pageSize : nullptr;
+        return number < pageCount_ ? data_ + static_cast<qsizetype>(number) * header_.pageSize
+                                   : nullptr;
     }
     // The page, which must exist and be of the given type; raises 3343 otherwise.
     [[nodiscard]] const char* requirePage(std::uint32_t number, std::uint8_t type) const;

@@ -77,38 +77,44 @@ void checkName(const QString& name, const QString& what) {
     if (name.isEmpty() || name.size() > 64 || name.startsWith(QLatin1Char(' ')) ||
         name.contains(QLatin1Char('.')) || name.contains(QLatin1Char('!')) ||
         name.contains(QLatin1Char('[')) || name.contains(QLatin1Char(']')) ||
-        name.contains(QLatin1Char('`')))
+        name.contains(QLatin1Char('`'))) {
         throw JetError(errors::ConversionError,
                        QStringLiteral("'%1' is not a valid %2 name.").arg(name, what));
+    }
 }
 
 TableDef definitionOf(const TableSpec& plan, std::uint32_t page) {
     checkName(plan.name, QStringLiteral("table"));
-    if (plan.name.startsWith(QLatin1String("MSys"), Qt::CaseInsensitive))
+    if (plan.name.startsWith(QLatin1String("MSys"), Qt::CaseInsensitive)) {
         throw JetError(errors::ConversionError,
                        QStringLiteral("'%1' is a name reserved for system tables.").arg(plan.name));
-    if (plan.columns.empty() || plan.columns.size() > 255)
+    }
+    if (plan.columns.empty() || plan.columns.size() > 255) {
         throw JetError(errors::TooManyFields,
                        QStringLiteral("Table '%1' needs 1 to 255 columns.").arg(plan.name));
+    }
     TableDef t;
     t.name = plan.name;
     t.page = page;
     QSet<QString> seen;
     for (const ColumnSpec& cs : plan.columns) {
         checkName(cs.name, QStringLiteral("column"));
-        if (!isWritableType(cs.type))
+        if (!isWritableType(cs.type)) {
             throw JetError(
                 errors::ConversionError,
                 QStringLiteral("Column '%1' has a type this writer does not store.").arg(cs.name));
-        if (seen.contains(cs.name.toCaseFolded()))
+        }
+        if (seen.contains(cs.name.toCaseFolded())) {
             throw JetError(
                 errors::ConversionError,
                 QStringLiteral("Table '%1' has two columns named '%2'.").arg(plan.name, cs.name));
+        }
         seen.insert(cs.name.toCaseFolded());
-        if (cs.type == ColumnType::Text && (cs.textLength < 1 || cs.textLength > 255))
+        if (cs.type == ColumnType::Text && (cs.textLength < 1 || cs.textLength > 255)) {
             throw JetError(
                 errors::FieldTooSmall,
                 QStringLiteral("Text column '%1' must hold 1 to 255 characters.").arg(cs.name));
+        }
         ColumnDef c;
         c.name = cs.name;
         c.type = cs.type;
@@ -126,62 +132,76 @@ public:
         : pages_(pages), longValues_(longValues), table_(table) {}
 
     void add(const std::vector<Value>& values) {
-        if (values.size() != table_.columns.size())
+        if (values.size() != table_.columns.size()) {
             throw JetError(errors::ConversionError,
                            QStringLiteral("A row of table '%1' has %2 values for %3 columns.")
                                .arg(table_.name)
                                .arg(values.size())
                                .arg(table_.columns.size()));
+        }
         std::vector<Cell> cells;
         cells.reserve(values.size());
         std::vector<int> memos;
         for (std::size_t i = 0; i < values.size(); ++i) {
             cells.push_back(CellEncoder::encode(table_.columns[i], values[i]));
             if (isLongValueType(table_.columns[i].type) && !cells.back().null) {
-                if (cells.back().bytes.size() > MaxLongValue)
+                if (cells.back().bytes.size() > MaxLongValue) {
                     throw JetError(errors::FieldTooSmall,
                                    QStringLiteral("A memo of column '%1' is too long.")
                                        .arg(table_.columns[i].name));
-                memos.push_back(int(i));
+                }
+                memos.push_back(static_cast<int>(i));
             }
         }
         // Memos stay in the row while it fits, the longest move out first.
         std::vector<QByteArray> data(cells.size());
         std::vector<bool> inRow(cells.size(), false);
         for (int m : memos) {
-            data[std::size_t(m)] = cells[std::size_t(m)].bytes;
-            inRow[std::size_t(m)] = data[std::size_t(m)].size() <= InlineMemoLimit;
+            data[static_cast<std::size_t>(m)] = cells[static_cast<std::size_t>(m)].bytes;
+            inRow[static_cast<std::size_t>(m)] =
+                data[static_cast<std::size_t>(m)].size() <= InlineMemoLimit;
         }
         QByteArray row;
         for (;;) {
-            for (int m : memos)
-                if (inRow[std::size_t(m)])
-                    cells[std::size_t(m)].bytes =
-                        LongValueWriter::inlineField(data[std::size_t(m)]);
-                else
-                    cells[std::size_t(m)].bytes = QByteArray(LongValueHeaderSize, '\0');
+            for (int m : memos) {
+                if (inRow[static_cast<std::size_t>(m)]) {
+                    cells[static_cast<std::size_t>(m)].bytes =
+                        LongValueWriter::inlineField(data[static_cast<std::size_t>(m)]);
+                } else {
+                    cells[static_cast<std::size_t>(m)].bytes =
+                        QByteArray(LongValueHeaderSize, '\0');
+                }
+            }
             row = RowWriter::assembleJet4(table_, cells);
-            if (row.size() <= DataPageBuilder::maxRowSize())
+            if (row.size() <= DataPageBuilder::maxRowSize()) {
                 break;
+            }
             int longest = -1;
-            for (int m : memos)
-                if (inRow[std::size_t(m)] && (longest < 0 || data[std::size_t(m)].size() >
-                                                                 data[std::size_t(longest)].size()))
+            for (int m : memos) {
+                if (inRow[static_cast<std::size_t>(m)] &&
+                    (longest < 0 || data[static_cast<std::size_t>(m)].size() >
+                                        data[static_cast<std::size_t>(longest)].size())) {
                     longest = m;
-            if (longest < 0)
+                }
+            }
+            if (longest < 0) {
                 throw JetError(
                     errors::FieldTooSmall,
                     QStringLiteral("A row of table '%1' is too long for a page.").arg(table_.name));
-            inRow[std::size_t(longest)] = false;
+            }
+            inRow[static_cast<std::size_t>(longest)] = false;
         }
         bool outside = false;
-        for (int m : memos)
-            if (!inRow[std::size_t(m)]) {
-                cells[std::size_t(m)].bytes = longValues_.storeOutside(data[std::size_t(m)]);
+        for (int m : memos) {
+            if (!inRow[static_cast<std::size_t>(m)]) {
+                cells[static_cast<std::size_t>(m)].bytes =
+                    longValues_.storeOutside(data[static_cast<std::size_t>(m)]);
                 outside = true;
             }
-        if (outside)
+        }
+        if (outside) {
             row = RowWriter::assembleJet4(table_, cells);
+        }
         if (!current_ || !current_->fits(row.size())) {
             flush();
             currentPage_ = pages_.reserve();
@@ -192,8 +212,9 @@ public:
     }
 
     void flush() {
-        if (current_)
+        if (current_) {
             pages_.set(currentPage_, current_->bytes());
+        }
         current_.reset();
     }
 
@@ -220,7 +241,7 @@ public:
             page_ = pages_.reserve();
             current_.emplace(0);
         }
-        return page_ << 8 | std::uint32_t(current_->add(map));
+        return page_ << 8 | static_cast<std::uint32_t>(current_->add(map));
     }
     void flush() { pages_.set(page_, current_->bytes()); }
 
@@ -233,9 +254,10 @@ private:
 } // namespace
 
 QByteArray JetWriter::build(const DatabaseSpec& plan) {
-    if (plan.password.size() > DatabaseHeader::MaxPasswordLength)
+    if (plan.password.size() > DatabaseHeader::MaxPasswordLength) {
         throw JetError(errors::NotValidPassword,
                        QStringLiteral("A database password has at most 20 characters."));
+    }
     const double created = plan.creationDate != 0.0
                                ? plan.creationDate
                                : DateTime::fromQDateTime(QDateTime::currentDateTimeUtc()).days;
@@ -249,9 +271,10 @@ QByteArray JetWriter::build(const DatabaseSpec& plan) {
     QSet<QString> names;
     for (const TableSpec& ts : plan.tables) {
         tables.push_back(definitionOf(ts, pages.reserve()));
-        if (names.contains(ts.name.toCaseFolded()))
+        if (names.contains(ts.name.toCaseFolded())) {
             throw JetError(errors::ConversionError,
                            QStringLiteral("There are two tables named '%1'.").arg(ts.name));
+        }
         names.insert(ts.name.toCaseFolded());
     }
 
@@ -275,19 +298,21 @@ QByteArray JetWriter::build(const DatabaseSpec& plan) {
         };
         TableRows rows(pages, longValues, catalogue);
         rows.add(object(TablesContainerId, RootContainerId, QStringLiteral("Tables"),
-                        ObjectContainer, std::int32_t(0x80000000u)));
+                        ObjectContainer, static_cast<std::int32_t>(0x80000000u)));
         rows.add(object(CatalogueTablePage, TablesContainerId, catalogue.name, ObjectTable,
-                        std::int32_t(SystemObjectFlags)));
-        for (const TableDef& t : tables)
+                        static_cast<std::int32_t>(SystemObjectFlags)));
+        for (const TableDef& t : tables) {
             rows.add(object(t.page, TablesContainerId, t.name, ObjectTable, 0));
+        }
         rows.flush();
         used.push_back(rows.usedPages());
         catalogue.rowCount = static_cast<std::uint32_t>(2 + tables.size());
     }
     for (std::size_t i = 0; i < tables.size(); ++i) {
         TableRows rows(pages, longValues, tables[i]);
-        for (const auto& values : plan.tables[i].rows)
+        for (const auto& values : plan.tables[i].rows) {
             rows.add(values);
+        }
         rows.flush();
         used.push_back(rows.usedPages());
         tables[i].rowCount = static_cast<std::uint32_t>(plan.tables[i].rows.size());
@@ -304,8 +329,9 @@ QByteArray JetWriter::build(const DatabaseSpec& plan) {
     maps.flush();
 
     pages.set(catalogue.page, TableDefWriter::encodeJet4(catalogue));
-    for (const TableDef& t : tables)
+    for (const TableDef& t : tables) {
         pages.set(t.page, TableDefWriter::encodeJet4(t));
+    }
 
     DatabaseHeader header;
     header.password = plan.password;
@@ -317,12 +343,14 @@ QByteArray JetWriter::build(const DatabaseSpec& plan) {
 void JetWriter::write(const QString& path, const DatabaseSpec& plan) {
     const QByteArray bytes = build(plan);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
         throw JetError(errors::CannotOpenFile,
                        QStringLiteral("Could not write '%1': %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
         throw JetError(errors::WriteFailed,
                        QStringLiteral("Could not write '%1': %2").arg(path, file.errorString()));
+    }
 }
 
 } // namespace velox::jet

@@ -16,17 +16,19 @@ LikePattern::LikePattern(const QString& pattern) {
         Element e;
         if (c == QLatin1Char('*')) {
             e.kind = Kind::AnyRun;
-            if (!elements_.empty() && elements_.back().kind == Kind::AnyRun)
+            if (!elements_.empty() && elements_.back().kind == Kind::AnyRun) {
                 continue;
+            }
         } else if (c == QLatin1Char('?')) {
             e.kind = Kind::AnyOne;
         } else if (c == QLatin1Char('#')) {
             e.kind = Kind::Digit;
         } else if (c == QLatin1Char('[')) {
             const qsizetype close = pattern.indexOf(QLatin1Char(']'), i + 1);
-            if (close < 0)
+            if (close < 0) {
                 throw JetError(errors::SyntaxErrorInExpression,
                                QStringLiteral("Invalid pattern string '%1'.").arg(pattern));
+            }
             QString body = pattern.mid(i + 1, close - i - 1);
             i = close;
             e.kind = Kind::Set;
@@ -54,8 +56,9 @@ LikePattern::LikePattern(const QString& pattern) {
     } else if (elements_.size() >= 2 && elements_.front().kind == Kind::AnyRun &&
                elements_.back().kind == Kind::AnyRun) {
         bool plain = true;
-        for (std::size_t k = 1; k + 1 < elements_.size(); ++k)
+        for (std::size_t k = 1; k + 1 < elements_.size(); ++k) {
             plain = plain && elements_[k].kind == Kind::Char;
+        }
         if (plain) {
             containsOnly_ = true;
             std::u16string folded;
@@ -78,8 +81,9 @@ bool LikePattern::matchOne(const Element& e, char16_t folded) const {
         return folded >= u'0' && folded <= u'9';
     case Kind::Set: {
         bool in = false;
-        for (const Range& r : e.ranges)
+        for (const Range& r : e.ranges) {
             in = in || (folded >= r.low && folded <= r.high);
+        }
         return in != e.negated;
     }
     case Kind::AnyRun:
@@ -89,10 +93,12 @@ bool LikePattern::matchOne(const Element& e, char16_t folded) const {
 }
 
 bool LikePattern::matches(const QString& text) const {
-    if (matchesAll_)
+    if (matchesAll_) {
         return true;
-    if (containsOnly_)
+    }
+    if (containsOnly_) {
         return text.contains(literal_, Qt::CaseInsensitive);
+    }
     const std::size_t m = elements_.size();
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -113,8 +119,9 @@ bool LikePattern::matches(const QString& text) const {
             return false;
         }
     }
-    while (p < m && elements_[p].kind == Kind::AnyRun)
+    while (p < m && elements_[p].kind == Kind::AnyRun) {
         ++p;
+    }
     return p == m;
 }
 

@@ -29,19 +29,20 @@ QByteArray LongValueWriter::storeOutside(const QByteArray& data) {
             current_.emplace(LongValueOwner);
         }
         const int row = current_->add(data);
-        return header(length, LongValueSingle, currentPage_ << 8 | std::uint32_t(row));
+        return header(length, LongValueSingle, currentPage_ << 8 | static_cast<std::uint32_t>(row));
     }
     // A chain: each page holds one row of a 4-byte pointer to the next
     // piece and as much data as fits.
     const int chunk = DataPageBuilder::maxRowSize() - 4;
     std::vector<std::uint32_t> chain;
-    for (qsizetype at = 0; at < data.size(); at += chunk)
+    for (qsizetype at = 0; at < data.size(); at += chunk) {
         chain.push_back(pages_.reserve());
+    }
     for (std::size_t i = 0; i < chain.size(); ++i) {
         DataPageBuilder page(LongValueOwner);
         QByteArray row(4, '\0');
         put32(row.data(), i + 1 < chain.size() ? chain[i + 1] << 8 : 0);
-        row.append(data.mid(qsizetype(i) * chunk, chunk));
+        row.append(data.mid(static_cast<qsizetype>(i) * chunk, chunk));
         page.add(row);
         pages_.set(chain[i], page.bytes());
     }
@@ -49,8 +50,9 @@ QByteArray LongValueWriter::storeOutside(const QByteArray& data) {
 }
 
 void LongValueWriter::flush() {
-    if (current_)
+    if (current_) {
         pages_.set(currentPage_, current_->bytes());
+    }
     current_.reset();
 }
 

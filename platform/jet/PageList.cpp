@@ -4,7 +4,7 @@ namespace velox::jet {
 
 QByteArray PageList::join(int pageSize) const {
     QByteArray out;
-    out.reserve(qsizetype(pages_.size()) * pageSize);
+    out.reserve(static_cast<qsizetype>(pages_.size()) * pageSize);
     for (const QByteArray& page : pages_) {
         QByteArray p = page;
         p.resize(pageSize, '\0');

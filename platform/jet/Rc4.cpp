@@ -7,8 +7,9 @@ namespace velox::jet {
 
 void rc4(const std::uint8_t* key, std::size_t keyLength, char* data, std::size_t length) {
     std::array<std::uint8_t, 256> s{};
-    for (std::size_t i = 0; i < s.size(); ++i)
+    for (std::size_t i = 0; i < s.size(); ++i) {
         s[i] = static_cast<std::uint8_t>(i);
+    }
     std::uint8_t j = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         j = static_cast<std::uint8_t>(j + s[i] + key[i % keyLength]);

@@ -5,11 +5,13 @@ namespace velox::jet {
 using namespace format;
 
 QByteArray RowWriter::assembleJet4(const TableDef& table, const std::vector<Cell>& cells) {
-    const int columnCount = int(table.columns.size());
+    const int columnCount = static_cast<int>(table.columns.size());
     int fixedLength = 0;
-    for (const ColumnDef& c : table.columns)
-        if (c.isFixed())
+    for (const ColumnDef& c : table.columns) {
+        if (c.isFixed()) {
             fixedLength = std::max(fixedLength, c.fixedOffset + fixedSize(c.type));
+        }
+    }
 
     QByteArray row(2 + fixedLength, '\0');
     put16(row.data(), static_cast<std::uint16_t>(columnCount));
@@ -17,37 +19,41 @@ QByteArray RowWriter::assembleJet4(const TableDef& table, const std::vector<Cell
     std::vector<std::uint16_t> varOffsets(static_cast<std::size_t>(table.varColumns), 0);
 
     for (int i = 0; i < columnCount; ++i) {
-        const ColumnDef& c = table.columns[std::size_t(i)];
-        const Cell& cell = cells[std::size_t(i)];
+        const ColumnDef& c = table.columns[static_cast<std::size_t>(i)];
+        const Cell& cell = cells[static_cast<std::size_t>(i)];
         const bool set = c.type == ColumnType::Boolean ? (!cell.null && cell.flag) : !cell.null;
-        if (set)
+        if (set) {
             mask[c.number / 8] = static_cast<char>(mask[c.number / 8] | (1 << (c.number % 8)));
-        if (c.isFixed() && !cell.null && !cell.bytes.isEmpty())
+        }
+        if (c.isFixed() && !cell.null && !cell.bytes.isEmpty()) {
             std::memcpy(row.data() + 2 + c.fixedOffset, cell.bytes.constData(),
                         static_cast<std::size_t>(cell.bytes.size()));
+        }
     }
     // Variable-length data in the order of the offset table.
     std::vector<const ColumnDef*> byVarIndex(static_cast<std::size_t>(table.varColumns), nullptr);
     std::vector<const Cell*> cellByVarIndex(static_cast<std::size_t>(table.varColumns), nullptr);
     for (int i = 0; i < columnCount; ++i) {
-        const ColumnDef& c = table.columns[std::size_t(i)];
+        const ColumnDef& c = table.columns[static_cast<std::size_t>(i)];
         if (!c.isFixed()) {
-            byVarIndex[std::size_t(c.varIndex)] = &c;
-            cellByVarIndex[std::size_t(c.varIndex)] = &cells[std::size_t(i)];
+            byVarIndex[static_cast<std::size_t>(c.varIndex)] = &c;
+            cellByVarIndex[static_cast<std::size_t>(c.varIndex)] =
+                &cells[static_cast<std::size_t>(i)];
         }
     }
     for (int v = 0; v < table.varColumns; ++v) {
-        varOffsets[std::size_t(v)] = static_cast<std::uint16_t>(row.size());
-        const Cell* cell = cellByVarIndex[std::size_t(v)];
-        if (cell != nullptr && !cell->null)
+        varOffsets[static_cast<std::size_t>(v)] = static_cast<std::uint16_t>(row.size());
+        const Cell* cell = cellByVarIndex[static_cast<std::size_t>(v)];
+        if (cell != nullptr && !cell->null) {
             row.append(cell->bytes);
+        }
     }
     if (table.varColumns > 0) {
         char word[2];
         put16(word, static_cast<std::uint16_t>(row.size()));
         row.append(word, 2);
         for (int v = table.varColumns - 1; v >= 0; --v) {
-            put16(word, varOffsets[std::size_t(v)]);
+            put16(word, varOffsets[static_cast<std::size_t>(v)]);
             row.append(word, 2);
         }
         put16(word, static_cast<std::uint16_t>(table.varColumns));

@@ -15,12 +15,15 @@ namespace {
 
 // -1, 0, 1; empty when either side is NULL.
 std::optional<int> compareValues(const Value& a, const Value& b) {
-    if (isNull(a) || isNull(b))
+    if (isNull(a) || isNull(b)) {
         return std::nullopt;
-    if (isText(a) && isText(b))
+    }
+    if (isText(a) && isText(b)) {
         return TextCollation::compare(std::get<QString>(a), std::get<QString>(b));
-    if (isText(a) || isText(b))
+    }
+    if (isText(a) || isText(b)) {
         mismatch();
+    }
     if (std::holds_alternative<qint64>(a) && std::holds_alternative<qint64>(b)) {
         const qint64 x = std::get<qint64>(a);
         const qint64 y = std::get<qint64>(b);
@@ -32,25 +35,30 @@ std::optional<int> compareValues(const Value& a, const Value& b) {
 }
 
 Value fromTruth(std::optional<bool> t) {
-    if (!t)
+    if (!t) {
         return Null{};
+    }
     return *t;
 }
 
 void collectUnknown(const Expr& e, const TableDef& table, int& count) {
-    if (e.kind == ExprKind::Column && table.columnIndex(e.name) < 0)
+    if (e.kind == ExprKind::Column && table.columnIndex(e.name) < 0) {
         ++count;
-    for (const auto& a : e.args)
+    }
+    for (const auto& a : e.args) {
         collectUnknown(*a, table, count);
+    }
 }
 
 // The value of an operand: a column's or a literal's without a copy, any
 // other expression's evaluated into `scratch`.
 const Value& operand(const Expr& e, RowValues& row, Value& scratch) {
-    if (e.kind == ExprKind::Literal)
+    if (e.kind == ExprKind::Literal) {
         return e.literal;
-    if (e.kind == ExprKind::Column)
+    }
+    if (e.kind == ExprKind::Column) {
         return row.value(e.column);
+    }
     scratch = evaluate(e, row);
     return scratch;
 }
@@ -66,21 +74,26 @@ int countUnknown(const Expr& expr, const TableDef& table) {
 void bind(Expr& expr, const TableDef& table) {
     if (expr.kind == ExprKind::Column) {
         expr.column = table.columnIndex(expr.name);
-        if (expr.column < 0)
+        if (expr.column < 0) {
             throw JetError(errors::TooFewParameters,
                            QStringLiteral("Too few parameters. Expected 1."));
+        }
     }
-    for (auto& a : expr.args)
+    for (auto& a : expr.args) {
         bind(*a, table);
+    }
 }
 
 std::optional<bool> truth(const Value& v) {
-    if (isNull(v))
+    if (isNull(v)) {
         return std::nullopt;
-    if (const auto* b = std::get_if<bool>(&v))
+    }
+    if (const auto* b = std::get_if<bool>(&v)) {
         return *b;
-    if (isText(v))
+    }
+    if (isText(v)) {
         mismatch();
+    }
     return toDouble(v) != 0.0;
 }
 
@@ -92,12 +105,15 @@ Value evaluate(const Expr& e, RowValues& row) {
         return row.value(e.column);
     case ExprKind::Negate: {
         const Value v = evaluate(*e.args[0], row);
-        if (isNull(v))
+        if (isNull(v)) {
             return Null{};
-        if (const auto* i = std::get_if<qint64>(&v))
+        }
+        if (const auto* i = std::get_if<qint64>(&v)) {
             return -*i;
-        if (isText(v))
+        }
+        if (isText(v)) {
             mismatch();
+        }
         return -toDouble(v);
     }
     case ExprKind::Compare: {
@@ -105,8 +121,9 @@ Value evaluate(const Expr& e, RowValues& row) {
         Value right;
         const auto c =
             compareValues(operand(*e.args[0], row, left), operand(*e.args[1], row, right));
-        if (!c)
+        if (!c) {
             return Null{};
+        }
         switch (e.op) {
         case CompareOp::Equal:
             return *c == 0;
@@ -126,22 +143,25 @@ Value evaluate(const Expr& e, RowValues& row) {
     case ExprKind::Like: {
         if (e.pattern && e.args[0]->kind == ExprKind::Column) {
             if (const auto quick = row.like(e.args[0]->column, *e.pattern)) {
-                if (isNull(*quick))
+                if (isNull(*quick)) {
                     return Null{};
+                }
                 return std::get<bool>(*quick) != e.negated;
             }
         }
         const Value subject = evaluate(*e.args[0], row);
-        if (isNull(subject))
+        if (isNull(subject)) {
             return Null{};
+        }
         const QString text = isText(subject) ? std::get<QString>(subject) : toText(subject);
         bool hit = false;
         if (e.pattern) {
             hit = e.pattern->matches(text);
         } else {
             const Value p = evaluate(*e.args[1], row);
-            if (isNull(p))
+            if (isNull(p)) {
                 return Null{};
+            }
             hit = LikePattern(isText(p) ? std::get<QString>(p) : toText(p)).matches(text);
         }
         return hit != e.negated;
@@ -149,19 +169,22 @@ Value evaluate(const Expr& e, RowValues& row) {
     case ExprKind::In: {
         Value computed;
         const Value& subject = operand(*e.args[0], row, computed);
-        if (isNull(subject))
+        if (isNull(subject)) {
             return Null{};
+        }
         bool sawNull = false;
         Value item;
         for (std::size_t i = 1; i < e.args.size(); ++i) {
             const auto c = compareValues(subject, operand(*e.args[i], row, item));
-            if (!c)
+            if (!c) {
                 sawNull = true;
-            else if (*c == 0)
+            } else if (*c == 0) {
                 return !e.negated;
+            }
         }
-        if (sawNull)
+        if (sawNull) {
             return Null{};
+        }
         return e.negated;
     }
     case ExprKind::IsNull:
@@ -172,24 +195,30 @@ Value evaluate(const Expr& e, RowValues& row) {
     }
     case ExprKind::And: {
         const auto left = truth(evaluate(*e.args[0], row));
-        if (left && !*left)
+        if (left && !*left) {
             return false;
+        }
         const auto right = truth(evaluate(*e.args[1], row));
-        if (right && !*right)
+        if (right && !*right) {
             return false;
-        if (!left || !right)
+        }
+        if (!left || !right) {
             return Null{};
+        }
         return true;
     }
     case ExprKind::Or: {
         const auto left = truth(evaluate(*e.args[0], row));
-        if (left && *left)
+        if (left && *left) {
             return true;
+        }
         const auto right = truth(evaluate(*e.args[1], row));
-        if (right && *right)
+        if (right && *right) {
             return true;
-        if (!left || !right)
+        }
+        if (!left || !right) {
             return Null{};
+        }
         return false;
     }
     }
@@ -200,10 +229,12 @@ int compareForOrder(const Value& a, const Value& b) {
     auto rank = [](const Value& v) { return isNull(v) ? 0 : (isText(v) ? 2 : 1); };
     const int ra = rank(a);
     const int rb = rank(b);
-    if (ra != rb)
+    if (ra != rb) {
         return ra < rb ? -1 : 1;
-    if (ra == 0)
+    }
+    if (ra == 0) {
         return 0;
+    }
     return *compareValues(a, b);
 }
 

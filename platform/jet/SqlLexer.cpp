@@ -58,52 +58,61 @@ std::vector<Token> tokenize(const QString& s) {
                 }
                 value.append(s.at(i++));
             }
-            if (!closed)
+            if (!closed) {
                 bad(s, "in string");
+            }
             t.kind = TokenKind::Text;
             t.text = value;
         } else if (c == QLatin1Char('[')) {
             const qsizetype close = s.indexOf(QLatin1Char(']'), i + 1);
-            if (close < 0 || close == i + 1)
+            if (close < 0 || close == i + 1) {
                 bad(s, "in bracketed name");
+            }
             t.kind = TokenKind::Name;
             t.bracketed = true;
             t.text = s.mid(i + 1, close - i - 1);
             i = close + 1;
         } else if (c == QLatin1Char('#')) {
             const qsizetype close = s.indexOf(QLatin1Char('#'), i + 1);
-            if (close < 0)
+            if (close < 0) {
                 bad(s, "in date");
+            }
             t.kind = TokenKind::Date;
             t.text = s.mid(i + 1, close - i - 1);
             i = close + 1;
         } else if (c.isDigit() || (c == QLatin1Char('.') && i + 1 < n && s.at(i + 1).isDigit())) {
             const qsizetype start = i;
-            while (i < n && s.at(i).isDigit())
+            while (i < n && s.at(i).isDigit()) {
                 ++i;
+            }
             if (i < n && s.at(i) == QLatin1Char('.')) {
                 ++i;
-                while (i < n && s.at(i).isDigit())
+                while (i < n && s.at(i).isDigit()) {
                     ++i;
+                }
             }
             if (i < n && (s.at(i) == QLatin1Char('e') || s.at(i) == QLatin1Char('E'))) {
                 qsizetype j = i + 1;
-                if (j < n && (s.at(j) == QLatin1Char('+') || s.at(j) == QLatin1Char('-')))
+                if (j < n && (s.at(j) == QLatin1Char('+') || s.at(j) == QLatin1Char('-'))) {
                     ++j;
+                }
                 if (j < n && s.at(j).isDigit()) {
                     i = j;
-                    while (i < n && s.at(i).isDigit())
+                    while (i < n && s.at(i).isDigit()) {
                         ++i;
+                    }
                 }
             }
-            if (i < n && isNameChar(s.at(i)) && !s.at(i).isDigit())
+            if (i < n && isNameChar(s.at(i)) && !s.at(i).isDigit()) {
                 bad(s, "in number");
+            }
             t.kind = TokenKind::Number;
             t.text = s.mid(start, i - start);
         } else if (isNameChar(c)) {
             const qsizetype start = i;
-            while (i < n && isNameChar(s.at(i)))
+            while (i < n && isNameChar(s.at(i))) {
                 ++i;
+            }
             t.kind = TokenKind::Name;
             t.text = s.mid(start, i - start);
         } else {

@@ -12,9 +12,11 @@ const char* const Reserved[] = {"SELECT", "FROM", "WHERE", "AND",   "OR", "NOT",
                                 "IS",     "NULL", "LIKE",  "ORDER", "BY", "ASC", "DESC"};
 
 bool isReserved(const Token& t) {
-    for (const char* word : Reserved)
-        if (t.is(word))
+    for (const char* word : Reserved) {
+        if (t.is(word)) {
             return true;
+        }
+    }
     return false;
 }
 
@@ -25,16 +27,19 @@ public:
 
     SelectStatement select() {
         SelectStatement s;
-        if (!peek().is("SELECT"))
+        if (!peek().is("SELECT")) {
             fail(errors::InvalidSqlStatement, "Invalid SQL statement; expected 'DELETE', 'INSERT', "
                                               "'PROCEDURE', 'SELECT', or 'UPDATE'.");
+        }
         next();
         selectList(s);
-        if (!peek().is("FROM"))
+        if (!peek().is("FROM")) {
             fail(errors::SyntaxErrorInFrom, "Syntax error in FROM clause.");
+        }
         next();
-        if (peek().kind != TokenKind::Name || isReserved(peek()))
+        if (peek().kind != TokenKind::Name || isReserved(peek())) {
             fail(errors::SyntaxErrorInFrom, "Syntax error in FROM clause.");
+        }
         s.table = next().text;
         if (peek().is("WHERE")) {
             next();
@@ -42,8 +47,9 @@ public:
         }
         if (peek().is("ORDER")) {
             next();
-            if (!peek().is("BY"))
+            if (!peek().is("BY")) {
                 fail(errors::SyntaxErrorInOrderBy, "Syntax error in ORDER BY clause.");
+            }
             next();
             for (;;) {
                 OrderItem item;
@@ -56,8 +62,9 @@ public:
                     item.descending = true;
                 }
                 s.orderBy.push_back(item);
-                if (!peek().isSymbol(","))
+                if (!peek().isSymbol(",")) {
                     break;
+                }
                 next();
             }
         }
@@ -67,12 +74,15 @@ public:
             ended = true;
         }
         if (peek().kind != TokenKind::End) {
-            if (ended)
+            if (ended) {
                 fail(errors::SyntaxErrorInQuery, "Characters found after end of SQL statement.");
-            if (!s.orderBy.empty())
+            }
+            if (!s.orderBy.empty()) {
                 fail(errors::SyntaxErrorInOrderBy, "Syntax error in ORDER BY clause.");
-            if (s.where)
+            }
+            if (s.where) {
                 expressionError();
+            }
             fail(errors::SyntaxErrorInFrom, "Syntax error in FROM clause.");
         }
         return s;
@@ -80,13 +90,14 @@ public:
 
 private:
     const Token& peek(int ahead = 0) const {
-        const std::size_t at = std::min(pos_ + std::size_t(ahead), tokens_.size() - 1);
+        const std::size_t at = std::min(pos_ + static_cast<std::size_t>(ahead), tokens_.size() - 1);
         return tokens_[at];
     }
     const Token& next() {
         const Token& t = tokens_[pos_];
-        if (pos_ + 1 < tokens_.size())
+        if (pos_ + 1 < tokens_.size()) {
             ++pos_;
+        }
         return t;
     }
 
@@ -101,8 +112,9 @@ private:
 
     // name or table.name
     QString columnName(int number, const char* message) {
-        if (peek().kind != TokenKind::Name || isReserved(peek()))
+        if (peek().kind != TokenKind::Name || isReserved(peek())) {
             fail(number, message);
+        }
         QString name = next().text;
         if (peek().isSymbol(".") && peek(1).kind == TokenKind::Name) {
             next();
@@ -119,8 +131,9 @@ private:
         }
         for (;;) {
             s.columns << columnName(errors::SyntaxErrorInFrom, "Syntax error in FROM clause.");
-            if (!peek().isSymbol(","))
+            if (!peek().isSymbol(",")) {
                 break;
+            }
             next();
         }
     }
@@ -160,13 +173,15 @@ private:
     static constexpr int MaxDepth = 200;
     static constexpr int MaxOperators = 1000;
     void countOperator() {
-        if (++operators_ > MaxOperators)
+        if (++operators_ > MaxOperators) {
             expressionError();
+        }
     }
     struct Nesting {
         explicit Nesting(Parser& p) : parser(p) {
-            if (++parser.depth_ > MaxDepth)
+            if (++parser.depth_ > MaxDepth) {
                 parser.expressionError();
+            }
         }
         ~Nesting() { --parser.depth_; }
         Nesting(const Nesting&) = delete;
@@ -217,15 +232,17 @@ private:
             node->args.push_back(std::move(left));
             node->args.push_back(operand());
             const Expr& pattern = *node->args.back();
-            if (pattern.kind == ExprKind::Literal && isText(pattern.literal))
+            if (pattern.kind == ExprKind::Literal && isText(pattern.literal)) {
                 node->pattern =
                     std::make_shared<const LikePattern>(std::get<QString>(pattern.literal));
+            }
             return node;
         }
         if (peek().is("IN")) {
             next();
-            if (!peek().isSymbol("("))
+            if (!peek().isSymbol("(")) {
                 expressionError();
+            }
             next();
             auto node = std::make_unique<Expr>();
             node->kind = ExprKind::In;
@@ -237,15 +254,17 @@ private:
                     next();
                     continue;
                 }
-                if (!peek().isSymbol(")"))
+                if (!peek().isSymbol(")")) {
                     expressionError();
+                }
                 next();
                 break;
             }
             return node;
         }
-        if (negated)
+        if (negated) {
             expressionError();
+        }
         if (peek().is("IS")) {
             next();
             auto node = std::make_unique<Expr>();
@@ -254,8 +273,9 @@ private:
                 next();
                 node->negated = true;
             }
-            if (!peek().is("NULL"))
+            if (!peek().is("NULL")) {
                 expressionError();
+            }
             next();
             node->args.push_back(std::move(left));
             return node;
@@ -277,8 +297,9 @@ private:
                 node->literal = whole;
             } else {
                 const double d = t.text.toDouble(&ok);
-                if (!ok)
+                if (!ok) {
                     expressionError();
+                }
                 node->literal = d;
             }
             return node;
@@ -292,15 +313,17 @@ private:
             QDateTime when = QDateTime::fromString(t.text.trimmed(), Qt::ISODate);
             for (const char* f :
                  {"M/d/yyyy", "M/d/yyyy H:mm:ss", "M/d/yyyy h:mm:ss AP", "yyyy-MM-dd H:mm:ss"}) {
-                if (when.isValid())
+                if (when.isValid()) {
                     break;
+                }
                 when = QDateTime::fromString(t.text.trimmed(), QLatin1String(f));
                 when.setTimeSpec(Qt::UTC);
             }
-            if (!when.isValid())
+            if (!when.isValid()) {
                 throw JetError(errors::SyntaxErrorInExpression,
                                QStringLiteral("Syntax error in date in query expression '%1'.")
                                    .arg(statement_));
+            }
             node->literal = DateTime::fromQDateTime(when);
             return node;
         }
@@ -308,16 +331,18 @@ private:
             if (t.isSymbol("(")) {
                 next();
                 ExprPtr inner = expression();
-                if (!peek().isSymbol(")"))
+                if (!peek().isSymbol(")")) {
                     expressionError();
+                }
                 next();
                 return inner;
             }
             if (t.isSymbol("-") || t.isSymbol("+")) {
                 next();
                 ExprPtr inner = operand();
-                if (t.isSymbol("+"))
+                if (t.isSymbol("+")) {
                     return inner;
+                }
                 node->kind = ExprKind::Negate;
                 node->args.push_back(std::move(inner));
                 return node;
@@ -336,8 +361,9 @@ private:
                 node->literal = t.text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0;
                 return node;
             }
-            if (isReserved(t))
+            if (isReserved(t)) {
                 expressionError();
+            }
             node->kind = ExprKind::Column;
             node->name =
                 columnName(errors::SyntaxErrorInExpression, "Syntax error in query expression.");

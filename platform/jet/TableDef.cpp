@@ -5,9 +5,11 @@ namespace velox::jet {
 using format::ColumnType;
 
 int TableDef::columnIndex(const QString& columnName) const {
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        if (columns[i].name.compare(columnName, Qt::CaseInsensitive) == 0)
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].name.compare(columnName, Qt::CaseInsensitive) == 0) {
             return static_cast<int>(i);
+        }
+    }
     return -1;
 }
 

@@ -28,24 +28,28 @@ TableDef TableDefReader::read(const JetFile& file, std::uint32_t page, const QSt
     QByteArray bytes;
     QSet<std::uint32_t> seen;
     for (std::uint32_t at = page; at != 0;) {
-        if (seen.contains(at) || seen.size() >= MaxDefinitionPages)
+        if (seen.contains(at) || seen.size() >= MaxDefinitionPages) {
             damaged(name, "its pages loop");
+        }
         seen.insert(at);
         const char* p = file.page(at);
-        if (p == nullptr || p[0] != PageTableDefinition)
+        if (p == nullptr || p[0] != PageTableDefinition) {
             damaged(name, "a page is missing");
-        if (bytes.isEmpty())
+        }
+        if (bytes.isEmpty()) {
             bytes.append(p, pageSize);
-        else
+        } else {
             bytes.append(p + 8, pageSize - 8);
+        }
         at = u32(p + 4);
     }
     const TableDefLayout& l = file.version() == Version::Jet3 ? TableDefJet3 : TableDefJet4;
     const char* d = bytes.constData();
     const qsizetype size = bytes.size();
     auto need = [&](qsizetype end) {
-        if (end > size)
+        if (end > size) {
             damaged(name, "it ends early");
+        }
     };
     need(l.firstRealIndex);
     TableDef t;
@@ -59,13 +63,14 @@ TableDef TableDefReader::read(const JetFile& file, std::uint32_t page, const QSt
     const std::uint32_t realIndexes = u32(d + l.realIndexes);
     t.usedPages = u32(d + l.usedPages);
     t.freePages = u32(d + l.freePages);
-    if (columnCount > MaxColumns || realIndexes > MaxIndexes)
+    if (columnCount > MaxColumns || realIndexes > MaxIndexes) {
         damaged(name, "too many columns or indexes");
+    }
 
-    qsizetype at = l.firstRealIndex + qsizetype(realIndexes) * l.realIndexSize;
-    need(at + qsizetype(columnCount) * l.columnSize);
+    qsizetype at = l.firstRealIndex + static_cast<qsizetype>(realIndexes) * l.realIndexSize;
+    need(at + static_cast<qsizetype>(columnCount) * l.columnSize);
     for (int i = 0; i < columnCount; ++i) {
-        const char* e = d + at + qsizetype(i) * l.columnSize;
+        const char* e = d + at + static_cast<qsizetype>(i) * l.columnSize;
         ColumnDef c;
         c.type = static_cast<ColumnType>(static_cast<std::uint8_t>(e[l.colType]));
         c.number = u16(e + l.colNumber);
@@ -75,11 +80,12 @@ TableDef TableDefReader::read(const JetFile& file, std::uint32_t page, const QSt
         c.fixedOffset = u16(e + l.colFixedOffset);
         c.length = u16(e + l.colLength);
         c.scale = static_cast<std::uint8_t>(e[(file.version() == Version::Jet3 ? 9 : 11) + 1]);
-        if (c.number >= 0x800 || c.varIndex >= 0x800)
+        if (c.number >= 0x800 || c.varIndex >= 0x800) {
             damaged(name, "a column number is out of range");
+        }
         t.columns.push_back(c);
     }
-    at += qsizetype(columnCount) * l.columnSize;
+    at += static_cast<qsizetype>(columnCount) * l.columnSize;
     for (ColumnDef& c : t.columns) {
         need(at + l.nameLengthSize);
         const int length = l.nameLengthSize == 1 ? static_cast<std::uint8_t>(d[at]) : u16(d + at);

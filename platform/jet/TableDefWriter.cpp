@@ -24,10 +24,12 @@ void TableDefWriter::layOut(TableDef& table) {
         } else {
             c.fixedOffset = 0;
             c.varIndex = varIndex++;
-            if (c.type == ColumnType::Text || c.type == ColumnType::Memo)
+            if (c.type == ColumnType::Text || c.type == ColumnType::Memo) {
                 c.miscFlags = ColumnCompressedUnicode;
-            if (isLongValueType(c.type))
+            }
+            if (isLongValueType(c.type)) {
                 c.length = 0;
+            }
         }
     }
     table.varColumns = varIndex;
@@ -36,7 +38,7 @@ void TableDefWriter::layOut(TableDef& table) {
 
 QByteArray TableDefWriter::encodeJet4(const TableDef& table) {
     const TableDefLayout& l = TableDefJet4;
-    QByteArray body(l.firstRealIndex + l.columnSize * int(table.columns.size()), '\0');
+    QByteArray body(l.firstRealIndex + l.columnSize * static_cast<int>(table.columns.size()), '\0');
     char* p = body.data();
     p[0] = static_cast<char>(PageTableDefinition);
     p[1] = 0x01;
@@ -57,8 +59,9 @@ QByteArray TableDefWriter::encodeJet4(const TableDef& table) {
         put16(e + l.colNumber, static_cast<std::uint16_t>(c.number));
         put16(e + l.colVarIndex, static_cast<std::uint16_t>(c.varIndex));
         put16(e + l.colNumber + 4, static_cast<std::uint16_t>(c.number));
-        if (c.type == ColumnType::Text || c.type == ColumnType::Memo)
+        if (c.type == ColumnType::Text || c.type == ColumnType::Memo) {
             put16(e + l.colSortOrder, GeneralSortOrder);
+        }
         e[l.colFlags] = static_cast<char>(c.flags);
         e[l.colMiscFlags] = static_cast<char>(c.miscFlags);
         put16(e + l.colFixedOffset, static_cast<std::uint16_t>(c.fixedOffset));
@@ -72,10 +75,11 @@ QByteArray TableDefWriter::encodeJet4(const TableDef& table) {
         body.append(name);
     }
     body.append("\xff\xff", 2);
-    if (body.size() > Jet4PageSize)
+    if (body.size() > Jet4PageSize) {
         throw JetError(
             errors::TooManyFields,
             QStringLiteral("The definition of table '%1' is too large.").arg(table.name));
+    }
     put32(body.data() + 8, static_cast<std::uint32_t>(body.size() - 8));
     put16(body.data() + 2, static_cast<std::uint16_t>(Jet4PageSize - body.size()));
     body.resize(Jet4PageSize, '\0');

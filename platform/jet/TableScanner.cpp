@@ -11,13 +11,15 @@ TableScanner::TableScanner(const JetFile& file, const TableDef& table)
     : file_(file), table_(table) {
     const std::uint32_t pointer = table.usedPages;
     const char* mapPage = file.page(pointer >> 8);
-    if (mapPage == nullptr || mapPage[0] != PageData)
+    if (mapPage == nullptr || mapPage[0] != PageData) {
         throw JetError(errors::UnrecognizedFormat,
                        QStringLiteral("The page map of table '%1' is missing.").arg(table.name));
+    }
     RowLocation map;
-    if (!locateRow(file, mapPage, int(pointer & 0xff), map, false))
+    if (!locateRow(file, mapPage, static_cast<int>(pointer & 0xff), map, false)) {
         throw JetError(errors::UnrecognizedFormat,
                        QStringLiteral("The page map of table '%1' is deleted.").arg(table.name));
+    }
     pages_ = UsageMap::pagesOf(map.data, map.size, file.pageSize(), file.pageCount(),
                                [&file](std::uint32_t n) { return file.page(n); });
 }
@@ -32,18 +34,21 @@ bool TableScanner::next() {
                 return true;
             }
         }
-        if (pageIndex_ >= pages_.size())
+        if (pageIndex_ >= pages_.size()) {
             return false;
+        }
         const char* p = file_.page(pages_[pageIndex_++]);
         page_ = nullptr;
-        if (p == nullptr || p[0] != PageData || u32(p + l.ownerOffset) != table_.page)
+        if (p == nullptr || p[0] != PageData || u32(p + l.ownerOffset) != table_.page) {
             continue;
+        }
         page_ = p;
         slot_ = 0;
         slots_ = u16(p + l.rowCountOffset);
-        if (l.firstSlot + 2 * slots_ > file_.pageSize())
+        if (l.firstSlot + 2 * slots_ > file_.pageSize()) {
             throw JetError(errors::UnrecognizedFormat,
                            QStringLiteral("The database is damaged: a page holds too many rows."));
+        }
     }
 }
 

@@ -12,7 +12,7 @@ constexpr int MaxCompressedLength = 1024;
 
 QString decodeUcs2(const char* data, int length) {
     QString out(length / 2, Qt::Uninitialized);
-    std::memcpy(out.data(), data, std::size_t(length / 2) * 2);
+    std::memcpy(out.data(), data, static_cast<std::size_t>(length / 2) * 2);
     return out;
 }
 
@@ -30,12 +30,13 @@ template <typename Out> int expandCompressed(const char* data, int length, Out* 
             continue;
         }
         if (compressed) {
-            out[n++] = Out(byte);
+            out[n++] = static_cast<Out>(byte);
             ++i;
         } else {
-            if (i + 1 >= length)
+            if (i + 1 >= length) {
                 break;
-            out[n++] = Out(format::u16(data + i));
+            }
+            out[n++] = static_cast<Out>(format::u16(data + i));
             i += 2;
         }
     }
@@ -44,12 +45,13 @@ template <typename Out> int expandCompressed(const char* data, int length, Out* 
 
 QString decodeCompressed(const char* data, int length) {
     // One byte per character throughout, the usual case: widened straight.
-    if (std::memchr(data + 2, 0, std::size_t(length - 2)) == nullptr) {
+    if (std::memchr(data + 2, 0, static_cast<std::size_t>(length - 2)) == nullptr) {
         QString out(length - 2, Qt::Uninitialized);
         auto* to = reinterpret_cast<char16_t*>(out.data());
         const auto* from = reinterpret_cast<const std::uint8_t*>(data) + 2;
-        for (int i = 0; i < length - 2; ++i)
+        for (int i = 0; i < length - 2; ++i) {
             to[i] = from[i];
+        }
         return out;
     }
     QString out(length, Qt::Uninitialized);
@@ -61,29 +63,33 @@ QString decodeCompressed(const char* data, int length) {
 } // namespace
 
 QString TextCodec::decode(format::Version version, const char* data, int length) {
-    if (length <= 0)
+    if (length <= 0) {
         return QString(QLatin1String(""));
+    }
     if (version == format::Version::Jet3) {
         QStringDecoder decoder("Windows-1252");
-        if (decoder.isValid())
+        if (decoder.isValid()) {
             return decoder.decode(QByteArrayView(data, length));
+        }
         return QString::fromLatin1(data, length);
     }
     if (length >= 2 && static_cast<std::uint8_t>(data[0]) == 0xff &&
-        static_cast<std::uint8_t>(data[1]) == 0xfe)
+        static_cast<std::uint8_t>(data[1]) == 0xfe) {
         return decodeCompressed(data, length);
+    }
     return decodeUcs2(data, length);
 }
 
 void TextCodec::expand(const char* data, int length, std::u16string& out) {
-    out.resize(std::size_t(std::max(length, 0)));
-    out.resize(std::size_t(expandCompressed(data, length, out.data())));
+    out.resize(static_cast<std::size_t>(std::max(length, 0)));
+    out.resize(static_cast<std::size_t>(expandCompressed(data, length, out.data())));
 }
 
 QByteArray TextCodec::encodeUcs2(const QString& text) {
     QByteArray out(text.size() * 2, '\0');
-    for (int i = 0; i < text.size(); ++i)
+    for (int i = 0; i < text.size(); ++i) {
         format::put16(out.data() + std::ptrdiff_t{2} * i, text.at(i).unicode());
+    }
     return out;
 }
 
@@ -93,14 +99,16 @@ QByteArray TextCodec::encodeJet4(const QString& text, bool allowCompression) {
         const char16_t c = text.at(i).unicode();
         compressible = c != 0 && c < 0x100;
     }
-    if (!compressible)
+    if (!compressible) {
         return encodeUcs2(text);
+    }
     QByteArray out;
     out.reserve(text.size() + 2);
     out.append('\xff');
     out.append('\xfe');
-    for (const QChar c : text)
+    for (const QChar c : text) {
         out.append(static_cast<char>(c.unicode()));
+    }
     return out;
 }
 

@@ -35,14 +35,18 @@ bool isNumeric(const Value& v) {
 }
 
 double toDouble(const Value& v) {
-    if (const auto* b = std::get_if<bool>(&v))
+    if (const auto* b = std::get_if<bool>(&v)) {
         return *b ? -1.0 : 0.0;
-    if (const auto* i = std::get_if<qint64>(&v))
+    }
+    if (const auto* i = std::get_if<qint64>(&v)) {
         return static_cast<double>(*i);
-    if (const auto* d = std::get_if<double>(&v))
+    }
+    if (const auto* d = std::get_if<double>(&v)) {
         return *d;
-    if (const auto* t = std::get_if<DateTime>(&v))
+    }
+    if (const auto* t = std::get_if<DateTime>(&v)) {
         return t->days;
+    }
     return 0.0;
 }
 

@@ -19,29 +19,33 @@ template <typename T> T load(const char* p) {
 // Scaled decimal: a sign byte, then four 32-bit words, most significant first.
 Value numeric(const ColumnDef& column, const char* p) {
     long double magnitude = 0;
-    for (int w = 0; w < 4; ++w)
+    for (int w = 0; w < 4; ++w) {
         magnitude = magnitude * 4294967296.0L + load<std::uint32_t>(p + 1 + std::ptrdiff_t{4} * w);
+    }
     const int scale = column.scale;
-    for (int i = 0; i < scale; ++i)
+    for (int i = 0; i < scale; ++i) {
         magnitude /= 10;
+    }
     return static_cast<double>((static_cast<std::uint8_t>(p[0]) & 0x80) ? -magnitude : magnitude);
 }
 
 } // namespace
 
 Value ValueDecoder::decode(const JetFile& file, const ColumnDef& column, const FieldSlice& field) {
-    if (column.type == ColumnType::Boolean)
+    if (column.type == ColumnType::Boolean) {
         return field.flag;
-    if (!field.present)
+    }
+    if (!field.present) {
         return Null{};
+    }
     const char* p = field.data;
     switch (column.type) {
     case ColumnType::Byte:
-        return qint64(static_cast<std::uint8_t>(p[0]));
+        return static_cast<qint64>(static_cast<std::uint8_t>(p[0]));
     case ColumnType::Integer:
-        return qint64(load<std::int16_t>(p));
+        return static_cast<qint64>(load<std::int16_t>(p));
     case ColumnType::Long:
-        return qint64(load<std::int32_t>(p));
+        return static_cast<qint64>(load<std::int32_t>(p));
     case ColumnType::Currency:
         return static_cast<double>(load<std::int64_t>(p)) / 10000.0;
     case ColumnType::Single:
@@ -57,7 +61,7 @@ Value ValueDecoder::decode(const JetFile& file, const ColumnDef& column, const F
     case ColumnType::Memo: {
         QByteArray scratch;
         const QByteArrayView bytes = LongValueReader::view(file, p, field.size, scratch);
-        return TextCodec::decode(file.version(), bytes.data(), int(bytes.size()));
+        return TextCodec::decode(file.version(), bytes.data(), static_cast<int>(bytes.size()));
     }
     case ColumnType::Ole: {
         const QByteArray bytes = LongValueReader::read(file, p, field.size);
