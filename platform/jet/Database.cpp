@@ -98,6 +98,126 @@ void ensureOpen(const std::unique_ptr<JetFile>& file) {
     }
 }
 
+[[noreturn]] void tableNotFound(const QString& name) {
+    throw JetError(
+        errors::TableNotFound,
+        QStringLiteral("The Microsoft Jet database engine cannot find the input table or query "
+                       "'%1'. Make sure it exists and that its name is spelled correctly.")
+            .arg(name));
+}
+
+// Names the table lacks are parameters to Jet, and nothing supplies them:
+// raises 3061 with their count. Otherwise binds the WHERE clause's names.
+void bindNames(sql::SelectStatement& s, const TableDef& table) {
+    int unknown = s.where ? sql::countUnknown(*s.where, table) : 0;
+    for (const QString& c : std::as_const(s.columns)) {
+        unknown += table.columnIndex(c) < 0 ? 1 : 0;
+    }
+    for (const sql::OrderItem& o : s.orderBy) {
+        unknown += table.columnIndex(o.name) < 0 ? 1 : 0;
+    }
+    if (unknown > 0) {
+        throw JetError(errors::TooFewParameters,
+                       QStringLiteral("Too few parameters. Expected %1.").arg(unknown));
+    }
+    if (s.where) {
+        sql::bind(*s.where, table);
+    }
+}
+
+// The columns a statement selects, in the result's order, with the names the
+// table spells them with.
+struct Selection {
+    std::vector<int> columns;
+    QStringList names;
+};
+
+Selection selectedColumns(const sql::SelectStatement& s, const TableDef& table) {
+    Selection selection;
+    if (s.allColumns) {
+        for (std::size_t i = 0; i < table.columns.size(); ++i) {
+            selection.columns.push_back(static_cast<int>(i));
+            selection.names << table.columns[i].name;
+        }
+    } else {
+        for (const QString& c : std::as_const(s.columns)) {
+            selection.columns.push_back(table.columnIndex(c));
+            selection.names
+                << table.columns[static_cast<std::size_t>(selection.columns.back())].name;
+        }
+    }
+    return selection;
+}
+
+// Binds the ORDER BY items to their columns and gives those columns.
+std::vector<int> orderColumns(sql::SelectStatement& s, const TableDef& table) {
+    std::vector<int> keys;
+    for (sql::OrderItem& o : s.orderBy) {
+        o.column = table.columnIndex(o.name);
+        keys.push_back(o.column);
+    }
+    return keys;
+}
+
+// The rows that meet the WHERE clause, with their ORDER BY keys when there are any.
+struct Matches {
+    std::vector<std::vector<Value>> rows;
+    std::vector<std::vector<OrderKey>> sortKeys;
+};
+
+Matches matchingRows(const JetFile& file, const TableDef& table, const sql::Expr* where,
+                     const std::vector<int>& selected, const std::vector<int>& keys) {
+    Matches matches;
+    TableScanner scan(file, table);
+    ScannedRow row(scan);
+    while (scan.next()) {
+        row.reset();
+        if (where) {
+            const auto t = sql::truth(sql::evaluate(*where, row));
+            if (!t || !*t) {
+                continue;
+            }
+        }
+        std::vector<Value> out;
+        out.reserve(selected.size());
+        for (int c : selected) {
+            out.push_back(row.value(c));
+        }
+        matches.rows.push_back(std::move(out));
+        if (!keys.empty()) {
+            std::vector<OrderKey> k;
+            k.reserve(keys.size());
+            for (int c : keys) {
+                k.emplace_back(row.value(c));
+            }
+            matches.sortKeys.push_back(std::move(k));
+        }
+    }
+    return matches;
+}
+
+// Puts the rows in ORDER BY order; rows with equal keys keep the table's order.
+void sortRows(Matches& matches, const std::vector<sql::OrderItem>& orderBy) {
+    std::vector<std::size_t> order(matches.rows.size());
+    std::iota(order.begin(), order.end(), static_cast<std::size_t>(0));
+    const auto& sortKeys = matches.sortKeys;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        for (std::size_t k = 0; k < orderBy.size(); ++k) {
+            const int c = compareKeys(sortKeys[a][k], sortKeys[b][k]);
+            if (c != 0) {
+                return orderBy[k].descending ? c > 0 : c < 0;
+            }
+        }
+        return false;
+    });
+    std::vector<std::vector<Value>> sorted;
+    sorted.reserve(matches.rows.size());
+    for (std::size_t i : order) {
+        sorted.push_back(std::move(matches.rows[i]));
+    }
+    matches.rows = std::move(sorted);
+}
+
 } // namespace
 
 Database::~Database() = default;
@@ -147,96 +267,17 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& statement) {
     sql::SelectStatement s = sql::parse(statement);
     const auto entry = catalogue().find(s.table);
     if (!entry) {
-        throw JetError(
-            errors::TableNotFound,
-            QStringLiteral("The Microsoft Jet database engine cannot find the input table or query "
-                           "'%1'. Make sure it exists and that its name is spelled correctly.")
-                .arg(s.table));
+        tableNotFound(s.table);
     }
     const TableDef table = TableDefReader::read(*file_, entry->page, entry->name);
-
-    // Names the table lacks are parameters to Jet, and nothing supplies them.
-    int unknown = s.where ? sql::countUnknown(*s.where, table) : 0;
-    for (const QString& c : std::as_const(s.columns)) {
-        unknown += table.columnIndex(c) < 0 ? 1 : 0;
-    }
-    for (const sql::OrderItem& o : s.orderBy) {
-        unknown += table.columnIndex(o.name) < 0 ? 1 : 0;
-    }
-    if (unknown > 0) {
-        throw JetError(errors::TooFewParameters,
-                       QStringLiteral("Too few parameters. Expected %1.").arg(unknown));
-    }
-    if (s.where) {
-        sql::bind(*s.where, table);
-    }
-
-    std::vector<int> selected;
-    QStringList names;
-    if (s.allColumns) {
-        for (std::size_t i = 0; i < table.columns.size(); ++i) {
-            selected.push_back(static_cast<int>(i));
-            names << table.columns[i].name;
-        }
-    } else {
-        for (const QString& c : std::as_const(s.columns)) {
-            selected.push_back(table.columnIndex(c));
-            names << table.columns[static_cast<std::size_t>(selected.back())].name;
-        }
-    }
-    std::vector<int> keys;
-    for (sql::OrderItem& o : s.orderBy) {
-        o.column = table.columnIndex(o.name);
-        keys.push_back(o.column);
-    }
-
-    std::vector<std::vector<Value>> rows;
-    std::vector<std::vector<OrderKey>> sortKeys;
-    TableScanner scan(*file_, table);
-    ScannedRow row(scan);
-    while (scan.next()) {
-        row.reset();
-        if (s.where) {
-            const auto t = sql::truth(sql::evaluate(*s.where, row));
-            if (!t || !*t) {
-                continue;
-            }
-        }
-        std::vector<Value> out;
-        out.reserve(selected.size());
-        for (int c : selected) {
-            out.push_back(row.value(c));
-        }
-        rows.push_back(std::move(out));
-        if (!keys.empty()) {
-            std::vector<OrderKey> k;
-            k.reserve(keys.size());
-            for (int c : keys) {
-                k.emplace_back(row.value(c));
-            }
-            sortKeys.push_back(std::move(k));
-        }
-    }
+    bindNames(s, table);
+    Selection selection = selectedColumns(s, table);
+    const std::vector<int> keys = orderColumns(s, table);
+    Matches matches = matchingRows(*file_, table, s.where.get(), selection.columns, keys);
     if (!keys.empty()) {
-        std::vector<std::size_t> order(rows.size());
-        std::iota(order.begin(), order.end(), static_cast<std::size_t>(0));
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            for (std::size_t k = 0; k < keys.size(); ++k) {
-                const int c = compareKeys(sortKeys[a][k], sortKeys[b][k]);
-                if (c != 0) {
-                    return s.orderBy[k].descending ? c > 0 : c < 0;
-                }
-            }
-            return false;
-        });
-        std::vector<std::vector<Value>> sorted;
-        sorted.reserve(rows.size());
-        for (std::size_t i : order) {
-            sorted.push_back(std::move(rows[i]));
-        }
-        rows = std::move(sorted);
+        sortRows(matches, s.orderBy);
     }
-    return std::make_unique<Recordset>(names, std::move(rows));
+    return std::make_unique<Recordset>(std::move(selection.names), std::move(matches.rows));
 }
 
 } // namespace velox::jet

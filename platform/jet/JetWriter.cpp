@@ -251,6 +251,79 @@ private:
     std::optional<DataPageBuilder> current_;
 };
 
+// The user tables' definitions, each on a page of its own; raises 3029 for a
+// name given twice (without regard to case).
+std::vector<TableDef> userTables(const DatabaseSpec& plan, PageList& pages) {
+    std::vector<TableDef> tables;
+    QSet<QString> names;
+    for (const TableSpec& ts : plan.tables) {
+        tables.push_back(definitionOf(ts, pages.reserve()));
+        if (names.contains(ts.name.toCaseFolded())) {
+            throw JetError(errors::ConversionError,
+                           QStringLiteral("There are two tables named '%1'.").arg(ts.name));
+        }
+        names.insert(ts.name.toCaseFolded());
+    }
+    return tables;
+}
+
+// The catalogue's rows: the container of tables, the catalogue itself, and
+// each table. Gives the pages they fill.
+std::vector<std::uint32_t> writeCatalogueRows(PageList& pages, LongValueWriter& longValues,
+                                              TableDef& catalogue,
+                                              const std::vector<TableDef>& tables, double created) {
+    const Value when = DateTime{created};
+    auto object = [&](qint64 id, qint64 parent, const QString& name, qint64 type, qint64 flags) {
+        std::vector<Value> row(catalogue.columns.size(), Null{});
+        row[0] = id;
+        row[1] = parent;
+        row[2] = name;
+        row[3] = type;
+        row[4] = when;
+        row[5] = when;
+        row[7] = flags;
+        return row;
+    };
+    TableRows rows(pages, longValues, catalogue);
+    rows.add(object(TablesContainerId, RootContainerId, QStringLiteral("Tables"), ObjectContainer,
+                    static_cast<std::int32_t>(0x80000000u)));
+    rows.add(object(CatalogueTablePage, TablesContainerId, catalogue.name, ObjectTable,
+                    static_cast<std::int32_t>(SystemObjectFlags)));
+    for (const TableDef& t : tables) {
+        rows.add(object(t.page, TablesContainerId, t.name, ObjectTable, 0));
+    }
+    rows.flush();
+    catalogue.rowCount = static_cast<std::uint32_t>(2 + tables.size());
+    return rows.usedPages();
+}
+
+// A user table's rows; gives the pages they fill.
+std::vector<std::uint32_t> writeTableRows(PageList& pages, LongValueWriter& longValues,
+                                          TableDef& table, const TableSpec& spec) {
+    TableRows rows(pages, longValues, table);
+    for (const auto& values : spec.rows) {
+        rows.add(values);
+    }
+    rows.flush();
+    table.rowCount = static_cast<std::uint32_t>(spec.rows.size());
+    return rows.usedPages();
+}
+
+// Each table's maps of used and free pages, starting on `mapPage`; `used`
+// holds the catalogue's pages first, then each table's.
+void writeUsageMaps(PageList& pages, std::uint32_t mapPage, TableDef& catalogue,
+                    std::vector<TableDef>& tables,
+                    const std::vector<std::vector<std::uint32_t>>& used) {
+    MapRows maps(pages, mapPage);
+    catalogue.usedPages = maps.add(UsageMap::build(used[0], pages));
+    catalogue.freePages = maps.add(UsageMap::empty());
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        tables[i].usedPages = maps.add(UsageMap::build(used[i + 1], pages));
+        tables[i].freePages = maps.add(UsageMap::empty());
+    }
+    maps.flush();
+}
+
 } // namespace
 
 QByteArray JetWriter::build(const DatabaseSpec& plan) {
@@ -266,73 +339,21 @@ QByteArray JetWriter::build(const DatabaseSpec& plan) {
     const std::uint32_t mapPage = pages.reserve(); // 1: usage maps
     TableDef catalogue = catalogueDefinition();
     catalogue.page = pages.reserve(); // 2: the catalogue's definition
-
-    std::vector<TableDef> tables;
-    QSet<QString> names;
-    for (const TableSpec& ts : plan.tables) {
-        tables.push_back(definitionOf(ts, pages.reserve()));
-        if (names.contains(ts.name.toCaseFolded())) {
-            throw JetError(errors::ConversionError,
-                           QStringLiteral("There are two tables named '%1'.").arg(ts.name));
-        }
-        names.insert(ts.name.toCaseFolded());
-    }
+    std::vector<TableDef> tables = userTables(plan, pages);
 
     LongValueWriter longValues(pages);
     std::vector<std::vector<std::uint32_t>> used;
-
-    // The catalogue: the container of tables, itself, and each table.
-    {
-        const Value when = DateTime{created};
-        auto object = [&](qint64 id, qint64 parent, const QString& name, qint64 type,
-                          qint64 flags) {
-            std::vector<Value> row(catalogue.columns.size(), Null{});
-            row[0] = id;
-            row[1] = parent;
-            row[2] = name;
-            row[3] = type;
-            row[4] = when;
-            row[5] = when;
-            row[7] = flags;
-            return row;
-        };
-        TableRows rows(pages, longValues, catalogue);
-        rows.add(object(TablesContainerId, RootContainerId, QStringLiteral("Tables"),
-                        ObjectContainer, static_cast<std::int32_t>(0x80000000u)));
-        rows.add(object(CatalogueTablePage, TablesContainerId, catalogue.name, ObjectTable,
-                        static_cast<std::int32_t>(SystemObjectFlags)));
-        for (const TableDef& t : tables) {
-            rows.add(object(t.page, TablesContainerId, t.name, ObjectTable, 0));
-        }
-        rows.flush();
-        used.push_back(rows.usedPages());
-        catalogue.rowCount = static_cast<std::uint32_t>(2 + tables.size());
-    }
+    used.push_back(writeCatalogueRows(pages, longValues, catalogue, tables, created));
     for (std::size_t i = 0; i < tables.size(); ++i) {
-        TableRows rows(pages, longValues, tables[i]);
-        for (const auto& values : plan.tables[i].rows) {
-            rows.add(values);
-        }
-        rows.flush();
-        used.push_back(rows.usedPages());
-        tables[i].rowCount = static_cast<std::uint32_t>(plan.tables[i].rows.size());
+        used.push_back(writeTableRows(pages, longValues, tables[i], plan.tables[i]));
     }
     longValues.flush();
-
-    MapRows maps(pages, mapPage);
-    catalogue.usedPages = maps.add(UsageMap::build(used[0], pages));
-    catalogue.freePages = maps.add(UsageMap::empty());
-    for (std::size_t i = 0; i < tables.size(); ++i) {
-        tables[i].usedPages = maps.add(UsageMap::build(used[i + 1], pages));
-        tables[i].freePages = maps.add(UsageMap::empty());
-    }
-    maps.flush();
+    writeUsageMaps(pages, mapPage, catalogue, tables, used);
 
     pages.set(catalogue.page, TableDefWriter::encodeJet4(catalogue));
     for (const TableDef& t : tables) {
         pages.set(t.page, TableDefWriter::encodeJet4(t));
     }
-
     DatabaseHeader header;
     header.password = plan.password;
     header.creationDate = created;

@@ -97,130 +97,141 @@ std::optional<bool> truth(const Value& v) {
     return toDouble(v) != 0.0;
 }
 
+namespace {
+
+Value negate(const Expr& e, RowValues& row) {
+    const Value v = evaluate(*e.args[0], row);
+    if (isNull(v)) {
+        return Null{};
+    }
+    if (const auto* i = std::get_if<qint64>(&v)) {
+        return -*i;
+    }
+    if (isText(v)) {
+        mismatch();
+    }
+    return -toDouble(v);
+}
+
+Value compare(const Expr& e, RowValues& row) {
+    Value left;
+    Value right;
+    const auto c = compareValues(operand(*e.args[0], row, left), operand(*e.args[1], row, right));
+    if (!c) {
+        return Null{};
+    }
+    switch (e.op) {
+    case CompareOp::Equal:
+        return *c == 0;
+    case CompareOp::NotEqual:
+        return *c != 0;
+    case CompareOp::Less:
+        return *c < 0;
+    case CompareOp::Greater:
+        return *c > 0;
+    case CompareOp::LessOrEqual:
+        return *c <= 0;
+    case CompareOp::GreaterOrEqual:
+        return *c >= 0;
+    }
+    return Null{};
+}
+
+Value like(const Expr& e, RowValues& row) {
+    if (e.pattern && e.args[0]->kind == ExprKind::Column) {
+        if (const auto quick = row.like(e.args[0]->column, *e.pattern)) {
+            if (isNull(*quick)) {
+                return Null{};
+            }
+            return std::get<bool>(*quick) != e.negated;
+        }
+    }
+    const Value subject = evaluate(*e.args[0], row);
+    if (isNull(subject)) {
+        return Null{};
+    }
+    const QString text = isText(subject) ? std::get<QString>(subject) : toText(subject);
+    bool hit = false;
+    if (e.pattern) {
+        hit = e.pattern->matches(text);
+    } else {
+        const Value p = evaluate(*e.args[1], row);
+        if (isNull(p)) {
+            return Null{};
+        }
+        hit = LikePattern(isText(p) ? std::get<QString>(p) : toText(p)).matches(text);
+    }
+    return hit != e.negated;
+}
+
+Value inList(const Expr& e, RowValues& row) {
+    Value computed;
+    const Value& subject = operand(*e.args[0], row, computed);
+    if (isNull(subject)) {
+        return Null{};
+    }
+    bool sawNull = false;
+    Value item;
+    for (std::size_t i = 1; i < e.args.size(); ++i) {
+        const auto c = compareValues(subject, operand(*e.args[i], row, item));
+        if (!c) {
+            sawNull = true;
+        } else if (*c == 0) {
+            return !e.negated;
+        }
+    }
+    if (sawNull) {
+        return Null{};
+    }
+    return e.negated;
+}
+
+Value logicalNot(const Expr& e, RowValues& row) {
+    const auto t = truth(evaluate(*e.args[0], row));
+    return t ? Value(!*t) : Value(Null{});
+}
+
+// AND and OR: `decisive` is the truth that settles the result whatever the
+// other side is (false for AND, true for OR); a NULL side otherwise makes it NULL.
+Value logicalJunction(const Expr& e, RowValues& row, bool decisive) {
+    const auto left = truth(evaluate(*e.args[0], row));
+    if (left && *left == decisive) {
+        return decisive;
+    }
+    const auto right = truth(evaluate(*e.args[1], row));
+    if (right && *right == decisive) {
+        return decisive;
+    }
+    if (!left || !right) {
+        return Null{};
+    }
+    return !decisive;
+}
+
+} // namespace
+
 Value evaluate(const Expr& e, RowValues& row) {
     switch (e.kind) {
     case ExprKind::Literal:
         return e.literal;
     case ExprKind::Column:
         return row.value(e.column);
-    case ExprKind::Negate: {
-        const Value v = evaluate(*e.args[0], row);
-        if (isNull(v)) {
-            return Null{};
-        }
-        if (const auto* i = std::get_if<qint64>(&v)) {
-            return -*i;
-        }
-        if (isText(v)) {
-            mismatch();
-        }
-        return -toDouble(v);
-    }
-    case ExprKind::Compare: {
-        Value left;
-        Value right;
-        const auto c =
-            compareValues(operand(*e.args[0], row, left), operand(*e.args[1], row, right));
-        if (!c) {
-            return Null{};
-        }
-        switch (e.op) {
-        case CompareOp::Equal:
-            return *c == 0;
-        case CompareOp::NotEqual:
-            return *c != 0;
-        case CompareOp::Less:
-            return *c < 0;
-        case CompareOp::Greater:
-            return *c > 0;
-        case CompareOp::LessOrEqual:
-            return *c <= 0;
-        case CompareOp::GreaterOrEqual:
-            return *c >= 0;
-        }
-        return Null{};
-    }
-    case ExprKind::Like: {
-        if (e.pattern && e.args[0]->kind == ExprKind::Column) {
-            if (const auto quick = row.like(e.args[0]->column, *e.pattern)) {
-                if (isNull(*quick)) {
-                    return Null{};
-                }
-                return std::get<bool>(*quick) != e.negated;
-            }
-        }
-        const Value subject = evaluate(*e.args[0], row);
-        if (isNull(subject)) {
-            return Null{};
-        }
-        const QString text = isText(subject) ? std::get<QString>(subject) : toText(subject);
-        bool hit = false;
-        if (e.pattern) {
-            hit = e.pattern->matches(text);
-        } else {
-            const Value p = evaluate(*e.args[1], row);
-            if (isNull(p)) {
-                return Null{};
-            }
-            hit = LikePattern(isText(p) ? std::get<QString>(p) : toText(p)).matches(text);
-        }
-        return hit != e.negated;
-    }
-    case ExprKind::In: {
-        Value computed;
-        const Value& subject = operand(*e.args[0], row, computed);
-        if (isNull(subject)) {
-            return Null{};
-        }
-        bool sawNull = false;
-        Value item;
-        for (std::size_t i = 1; i < e.args.size(); ++i) {
-            const auto c = compareValues(subject, operand(*e.args[i], row, item));
-            if (!c) {
-                sawNull = true;
-            } else if (*c == 0) {
-                return !e.negated;
-            }
-        }
-        if (sawNull) {
-            return Null{};
-        }
-        return e.negated;
-    }
+    case ExprKind::Negate:
+        return negate(e, row);
+    case ExprKind::Compare:
+        return compare(e, row);
+    case ExprKind::Like:
+        return like(e, row);
+    case ExprKind::In:
+        return inList(e, row);
     case ExprKind::IsNull:
         return isNull(evaluate(*e.args[0], row)) != e.negated;
-    case ExprKind::Not: {
-        const auto t = truth(evaluate(*e.args[0], row));
-        return t ? Value(!*t) : Value(Null{});
-    }
-    case ExprKind::And: {
-        const auto left = truth(evaluate(*e.args[0], row));
-        if (left && !*left) {
-            return false;
-        }
-        const auto right = truth(evaluate(*e.args[1], row));
-        if (right && !*right) {
-            return false;
-        }
-        if (!left || !right) {
-            return Null{};
-        }
-        return true;
-    }
-    case ExprKind::Or: {
-        const auto left = truth(evaluate(*e.args[0], row));
-        if (left && *left) {
-            return true;
-        }
-        const auto right = truth(evaluate(*e.args[1], row));
-        if (right && *right) {
-            return true;
-        }
-        if (!left || !right) {
-            return Null{};
-        }
-        return false;
-    }
+    case ExprKind::Not:
+        return logicalNot(e, row);
+    case ExprKind::And:
+        return logicalJunction(e, row, false);
+    case ExprKind::Or:
+        return logicalJunction(e, row, true);
     }
     return fromTruth(std::nullopt);
 }

@@ -4,6 +4,8 @@
 #include "platform/jet/LikePattern.h"
 #include "platform/jet/SqlLexer.h"
 
+#include <optional>
+
 namespace velox::jet::sql {
 
 namespace {
@@ -201,173 +203,213 @@ private:
         return predicate();
     }
 
-    ExprPtr predicate() {
-        ExprPtr left = operand();
-        const Token& t = peek();
+    static std::optional<CompareOp> comparison(const Token& t) {
         static const std::pair<const char*, CompareOp> ops[] = {
             {"=", CompareOp::Equal},        {"<>", CompareOp::NotEqual},
             {"<", CompareOp::Less},         {">", CompareOp::Greater},
             {"<=", CompareOp::LessOrEqual}, {">=", CompareOp::GreaterOrEqual}};
         for (const auto& [symbol, op] : ops) {
             if (t.isSymbol(symbol)) {
-                next();
-                auto node = std::make_unique<Expr>();
-                node->kind = ExprKind::Compare;
-                node->op = op;
-                node->args.push_back(std::move(left));
-                node->args.push_back(operand());
-                return node;
+                return op;
             }
         }
+        return std::nullopt;
+    }
+
+    // An operand, then a comparison, [NOT] LIKE, [NOT] IN or IS [NOT] NULL
+    // when one follows.
+    ExprPtr predicate() {
+        ExprPtr left = operand();
+        if (const auto op = comparison(peek())) {
+            next();
+            auto node = std::make_unique<Expr>();
+            node->kind = ExprKind::Compare;
+            node->op = *op;
+            node->args.push_back(std::move(left));
+            node->args.push_back(operand());
+            return node;
+        }
         bool negated = false;
-        if (t.is("NOT") && (peek(1).is("LIKE") || peek(1).is("IN"))) {
+        if (peek().is("NOT") && (peek(1).is("LIKE") || peek(1).is("IN"))) {
             next();
             negated = true;
         }
         if (peek().is("LIKE")) {
             next();
-            auto node = std::make_unique<Expr>();
-            node->kind = ExprKind::Like;
-            node->negated = negated;
-            node->args.push_back(std::move(left));
-            node->args.push_back(operand());
-            const Expr& pattern = *node->args.back();
-            if (pattern.kind == ExprKind::Literal && isText(pattern.literal)) {
-                node->pattern =
-                    std::make_shared<const LikePattern>(std::get<QString>(pattern.literal));
-            }
-            return node;
+            return likeRest(std::move(left), negated);
         }
         if (peek().is("IN")) {
             next();
-            if (!peek().isSymbol("(")) {
-                expressionError();
-            }
-            next();
-            auto node = std::make_unique<Expr>();
-            node->kind = ExprKind::In;
-            node->negated = negated;
-            node->args.push_back(std::move(left));
-            for (;;) {
-                node->args.push_back(operand());
-                if (peek().isSymbol(",")) {
-                    next();
-                    continue;
-                }
-                if (!peek().isSymbol(")")) {
-                    expressionError();
-                }
-                next();
-                break;
-            }
-            return node;
+            return inRest(std::move(left), negated);
         }
         if (negated) {
             expressionError();
         }
         if (peek().is("IS")) {
             next();
-            auto node = std::make_unique<Expr>();
-            node->kind = ExprKind::IsNull;
-            if (peek().is("NOT")) {
+            return isNullRest(std::move(left));
+        }
+        return left;
+    }
+
+    // After LIKE: the pattern, compiled once when it is a literal text.
+    ExprPtr likeRest(ExprPtr subject, bool negated) {
+        auto node = std::make_unique<Expr>();
+        node->kind = ExprKind::Like;
+        node->negated = negated;
+        node->args.push_back(std::move(subject));
+        node->args.push_back(operand());
+        const Expr& pattern = *node->args.back();
+        if (pattern.kind == ExprKind::Literal && isText(pattern.literal)) {
+            node->pattern = std::make_shared<const LikePattern>(std::get<QString>(pattern.literal));
+        }
+        return node;
+    }
+
+    // After IN: a parenthesised list of operands.
+    ExprPtr inRest(ExprPtr subject, bool negated) {
+        if (!peek().isSymbol("(")) {
+            expressionError();
+        }
+        next();
+        auto node = std::make_unique<Expr>();
+        node->kind = ExprKind::In;
+        node->negated = negated;
+        node->args.push_back(std::move(subject));
+        for (;;) {
+            node->args.push_back(operand());
+            if (peek().isSymbol(",")) {
                 next();
-                node->negated = true;
+                continue;
             }
-            if (!peek().is("NULL")) {
+            if (!peek().isSymbol(")")) {
                 expressionError();
             }
             next();
-            node->args.push_back(std::move(left));
+            break;
+        }
+        return node;
+    }
+
+    // After IS: [NOT] NULL.
+    ExprPtr isNullRest(ExprPtr subject) {
+        auto node = std::make_unique<Expr>();
+        node->kind = ExprKind::IsNull;
+        if (peek().is("NOT")) {
+            next();
+            node->negated = true;
+        }
+        if (!peek().is("NULL")) {
+            expressionError();
+        }
+        next();
+        node->args.push_back(std::move(subject));
+        return node;
+    }
+
+    static ExprPtr literal(Value value) {
+        auto node = std::make_unique<Expr>();
+        node->kind = ExprKind::Literal;
+        node->literal = std::move(value);
+        return node;
+    }
+
+    // A whole number when it fits, a Double otherwise.
+    Value numberValue(const Token& t) const {
+        bool ok = false;
+        const qint64 whole = t.text.toLongLong(&ok);
+        if (ok) {
+            return whole;
+        }
+        const double d = t.text.toDouble(&ok);
+        if (!ok) {
+            expressionError();
+        }
+        return d;
+    }
+
+    // #date#: ISO, or month/day/year with or without a time.
+    Value dateValue(const Token& t) const {
+        QDateTime when = QDateTime::fromString(t.text.trimmed(), Qt::ISODate);
+        for (const char* f :
+             {"M/d/yyyy", "M/d/yyyy H:mm:ss", "M/d/yyyy h:mm:ss AP", "yyyy-MM-dd H:mm:ss"}) {
+            if (when.isValid()) {
+                break;
+            }
+            when = QDateTime::fromString(t.text.trimmed(), QLatin1String(f));
+            when.setTimeSpec(Qt::UTC);
+        }
+        if (!when.isValid()) {
+            throw JetError(
+                errors::SyntaxErrorInExpression,
+                QStringLiteral("Syntax error in date in query expression '%1'.").arg(statement_));
+        }
+        return DateTime::fromQDateTime(when);
+    }
+
+    // ( expression ), or an operand with a sign.
+    ExprPtr symbolOperand(const Token& t) {
+        if (t.isSymbol("(")) {
+            next();
+            ExprPtr inner = expression();
+            if (!peek().isSymbol(")")) {
+                expressionError();
+            }
+            next();
+            return inner;
+        }
+        if (t.isSymbol("-") || t.isSymbol("+")) {
+            next();
+            ExprPtr inner = operand();
+            if (t.isSymbol("+")) {
+                return inner;
+            }
+            auto node = std::make_unique<Expr>();
+            node->kind = ExprKind::Negate;
+            node->args.push_back(std::move(inner));
             return node;
         }
-        return left;
+        expressionError();
+    }
+
+    // NULL, TRUE, FALSE or a column.
+    ExprPtr nameOperand(const Token& t) {
+        if (t.is("NULL")) {
+            next();
+            return literal(Null{});
+        }
+        if (!t.bracketed && (t.text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0 ||
+                             t.text.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0)) {
+            next();
+            return literal(t.text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0);
+        }
+        if (isReserved(t)) {
+            expressionError();
+        }
+        auto node = std::make_unique<Expr>();
+        node->kind = ExprKind::Column;
+        node->name =
+            columnName(errors::SyntaxErrorInExpression, "Syntax error in query expression.");
+        return node;
     }
 
     ExprPtr operand() {
         const Nesting nesting(*this);
         const Token t = peek();
-        auto node = std::make_unique<Expr>();
-        node->kind = ExprKind::Literal;
         switch (t.kind) {
-        case TokenKind::Number: {
+        case TokenKind::Number:
             next();
-            bool ok = false;
-            const qint64 whole = t.text.toLongLong(&ok);
-            if (ok) {
-                node->literal = whole;
-            } else {
-                const double d = t.text.toDouble(&ok);
-                if (!ok) {
-                    expressionError();
-                }
-                node->literal = d;
-            }
-            return node;
-        }
+            return literal(numberValue(t));
         case TokenKind::Text:
             next();
-            node->literal = t.text;
-            return node;
-        case TokenKind::Date: {
+            return literal(t.text);
+        case TokenKind::Date:
             next();
-            QDateTime when = QDateTime::fromString(t.text.trimmed(), Qt::ISODate);
-            for (const char* f :
-                 {"M/d/yyyy", "M/d/yyyy H:mm:ss", "M/d/yyyy h:mm:ss AP", "yyyy-MM-dd H:mm:ss"}) {
-                if (when.isValid()) {
-                    break;
-                }
-                when = QDateTime::fromString(t.text.trimmed(), QLatin1String(f));
-                when.setTimeSpec(Qt::UTC);
-            }
-            if (!when.isValid()) {
-                throw JetError(errors::SyntaxErrorInExpression,
-                               QStringLiteral("Syntax error in date in query expression '%1'.")
-                                   .arg(statement_));
-            }
-            node->literal = DateTime::fromQDateTime(when);
-            return node;
-        }
+            return literal(dateValue(t));
         case TokenKind::Symbol:
-            if (t.isSymbol("(")) {
-                next();
-                ExprPtr inner = expression();
-                if (!peek().isSymbol(")")) {
-                    expressionError();
-                }
-                next();
-                return inner;
-            }
-            if (t.isSymbol("-") || t.isSymbol("+")) {
-                next();
-                ExprPtr inner = operand();
-                if (t.isSymbol("+")) {
-                    return inner;
-                }
-                node->kind = ExprKind::Negate;
-                node->args.push_back(std::move(inner));
-                return node;
-            }
-            expressionError();
+            return symbolOperand(t);
         case TokenKind::Name:
-            if (t.is("NULL")) {
-                next();
-                node->literal = Null{};
-                return node;
-            }
-            if (!t.bracketed &&
-                (t.text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0 ||
-                 t.text.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0)) {
-                next();
-                node->literal = t.text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0;
-                return node;
-            }
-            if (isReserved(t)) {
-                expressionError();
-            }
-            node->kind = ExprKind::Column;
-            node->name =
-                columnName(errors::SyntaxErrorInExpression, "Syntax error in query expression.");
-            return node;
+            return nameOperand(t);
         case TokenKind::End:
             expressionError();
         }
