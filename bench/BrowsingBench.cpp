@@ -75,28 +75,28 @@ private:
         using namespace veloxcd::tools;
         velox::jet::DatabaseSpec plan;
         plan.password = QLatin1String(DefaultPassword);
-        velox::jet::TableSpec table{QLatin1String(ProgramsTable), programColumns(), {}};
+        velox::jet::TableSpec table{QLatin1String(veloxcd::ProgramsTable), programColumns(), {}};
         for (int i = 0; i < programs; ++i) {
             std::vector<Value> row;
             for (const auto& column : table.columns) {
                 const QString& name = column.name;
-                if (name == QLatin1String("Index")) {
+                if (name == QLatin1String(veloxcd::column::Index)) {
                     row.emplace_back(qint64{i});
-                } else if (name == QLatin1String("Programmname")) {
+                } else if (name == QLatin1String(veloxcd::column::Programmname)) {
                     row.emplace_back(QStringLiteral("Program %1").arg((i * 7919) % programs));
-                } else if (name == QLatin1String("Kategorie")) {
+                } else if (name == QLatin1String(veloxcd::column::Kategorie)) {
                     row.emplace_back(qint64{1});
-                } else if (name == QLatin1String("machines")) {
+                } else if (name == QLatin1String(veloxcd::column::machines)) {
                     row.emplace_back(qint64{15});
-                } else if (name == QLatin1String("AuthorID")) {
+                } else if (name == QLatin1String(veloxcd::column::AuthorID)) {
                     row.emplace_back(qint64{1});
-                } else if (name == QLatin1String("Verzeichnis")) {
+                } else if (name == QLatin1String(veloxcd::column::Verzeichnis)) {
                     row.emplace_back(QStringLiteral("\\Programs\\%1\\").arg(i));
-                } else if (name == QLatin1String("BeschreibungEnglisch")) {
+                } else if (name == QLatin1String(veloxcd::column::BeschreibungEnglisch)) {
                     row.emplace_back(i % 10 == 0
                                          ? QStringLiteral("A game of Chess, number %1").arg(i)
                                          : QStringLiteral("A tool, number %1").arg(i));
-                } else if (name == QLatin1String("cost")) {
+                } else if (name == QLatin1String(veloxcd::column::cost)) {
                     row.emplace_back(QStringLiteral("Free"));
                 } else {
                     row.emplace_back(Null{});
@@ -104,7 +104,7 @@ private:
             }
             table.rows.push_back(std::move(row));
         }
-        velox::jet::TableSpec authors{QLatin1String(AuthorsTable), authorColumns(), {}};
+        velox::jet::TableSpec authors{QLatin1String(veloxcd::AuthorsTable), authorColumns(), {}};
         authors.rows.push_back({qint64{1}, QStringLiteral("Maker"), QStringLiteral("Lee"),
                                 QStringLiteral("Ann"), QStringLiteral("ann@example.org"),
                                 QStringLiteral("n/a")});

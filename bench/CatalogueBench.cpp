@@ -93,8 +93,9 @@ void writeSqlite(const QString& path, const std::vector<std::vector<Value>>& row
     sqlite3* db = nullptr;
     sqlite3_open(path.toUtf8().constData(), &db);
     const auto columns = veloxcd::tools::programColumns();
-    QString create = QStringLiteral("CREATE TABLE VeloxFalconCD (");
-    QString insert = QStringLiteral("INSERT INTO VeloxFalconCD VALUES (");
+    const QLatin1String table(veloxcd::ProgramsTable);
+    QString create = QStringLiteral("CREATE TABLE %1 (").arg(table);
+    QString insert = QStringLiteral("INSERT INTO %1 VALUES (").arg(table);
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const bool text = columns[c].type == format::ColumnType::Text ||
                           columns[c].type == format::ColumnType::Memo;
@@ -142,9 +143,9 @@ const Catalogue& catalogueOf(int programs) {
     const auto rows = makeRows(programs);
     DatabaseSpec plan;
     plan.password = QStringLiteral("##kazmo##");
-    TableSpec programsTable{QStringLiteral("VeloxFalconCD"), veloxcd::tools::programColumns(),
+    TableSpec programsTable{QLatin1String(veloxcd::ProgramsTable), veloxcd::tools::programColumns(),
                             rows};
-    TableSpec authors{QStringLiteral("User"), veloxcd::tools::authorColumns(), {}};
+    TableSpec authors{QLatin1String(veloxcd::AuthorsTable), veloxcd::tools::authorColumns(), {}};
     plan.tables = {programsTable, authors};
     JetWriter::write(c.jet, plan);
     writeSqlite(c.sqlite, rows);
@@ -152,17 +153,23 @@ const Catalogue& catalogueOf(int programs) {
 }
 
 QString sqliteCategory() {
-    return QStringLiteral("SELECT * FROM VeloxFalconCD WHERE machines IN ") +
-           veloxcd::machineCodeList(Machine) +
-           QStringLiteral(" AND Kategorie=%1 ORDER BY Programmname COLLATE NOCASE").arg(Category);
+    using namespace veloxcd;
+    return QStringLiteral("SELECT * FROM %1 WHERE %2 IN %3 AND %4=%5 ORDER BY %6 COLLATE NOCASE")
+        .arg(QLatin1String(ProgramsTable), QLatin1String(column::machines),
+             machineCodeList(Machine), QLatin1String(column::Kategorie), QString::number(Category),
+             QLatin1String(column::Programmname));
 }
 
 QString sqliteSearch(const char* needle) {
-    const QString t = QString::fromLatin1(needle);
-    return QStringLiteral("SELECT * FROM VeloxFalconCD WHERE (Programmname LIKE '%%1%' OR Author "
-                          "LIKE '%%1%' OR "
-                          "BeschreibungEnglisch LIKE '%%1%' OR BeschreibungDeutsch LIKE '%%1%')")
-        .arg(t);
+    using namespace veloxcd;
+    const QString like = QStringLiteral(" LIKE '%%1%'").arg(QString::fromLatin1(needle));
+    QStringList terms;
+    for (const char* searched : {column::Programmname, column::Author, column::BeschreibungEnglisch,
+                                 column::BeschreibungDeutsch}) {
+        terms << QLatin1String(searched) + like;
+    }
+    return QStringLiteral("SELECT * FROM %1 WHERE (").arg(QLatin1String(ProgramsTable)) +
+           terms.join(QStringLiteral(" OR ")) + QLatin1Char(')');
 }
 
 qint64 jetCall(const QString& path, const QString& sql) {

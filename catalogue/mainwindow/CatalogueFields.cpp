@@ -32,6 +32,10 @@ const Value& fieldValue(const QString& name) {
     }
 }
 
+const Value& fieldValue(const char* column) {
+    return fieldValue(QLatin1String(column));
+}
+
 QString textOrEmpty(const Value& value) {
     return velox::jet::toText(value);
 }

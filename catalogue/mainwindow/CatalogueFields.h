@@ -18,6 +18,8 @@ velox::jet::Recordset& openResult();
 // failures become run-time errors with Jet's numbers (3021 no current record,
 // 3265 no such field).
 const velox::jet::Value& fieldValue(const QString& name);
+// The same for a column named in catalogue/start/CatalogueColumns.h.
+const velox::jet::Value& fieldValue(const char* column);
 
 // The value as text where a Null contributes nothing, as text concatenation
 // treats it.

@@ -4,6 +4,7 @@
 #include "catalogue/mainwindow/LinkControlHost.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 #include "catalogue/start/Catalogue.h"
+#include "catalogue/start/CatalogueColumns.h"
 #include "catalogue/start/CatalogueQueries.h"
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
@@ -43,10 +44,9 @@ void VeloxCDMainFormFalcon::listCategory(int category) {
         if (result.recordCount() > 0) {
             result.moveFirst();
             while (!result.eof()) {
-                lstPrograms->AddItem(requiredText(fieldValue(QStringLiteral("Programmname"))));
-                lstPrograms->setItemData(
-                    lstPrograms->NewIndex(),
-                    static_cast<qint32>(wholeNumber(fieldValue(QStringLiteral("Index")))));
+                lstPrograms->AddItem(requiredText(fieldValue(column::Programmname)));
+                lstPrograms->setItemData(lstPrograms->NewIndex(), static_cast<qint32>(wholeNumber(
+                                                                      fieldValue(column::Index))));
                 result.moveNext();
             }
         }

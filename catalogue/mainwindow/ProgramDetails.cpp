@@ -8,6 +8,7 @@
 #include "catalogue/mainwindow/TextFileBox.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 #include "catalogue/start/Catalogue.h"
+#include "catalogue/start/CatalogueColumns.h"
 #include "catalogue/start/CatalogueQueries.h"
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
@@ -35,10 +36,6 @@ using velox::jet::Value;
 namespace {
 
 constexpr qint64 int16Limit = 32767;
-
-const Value& field(const char* name) {
-    return fieldValue(QLatin1String(name));
-}
 
 // The display name of a machine code, or nothing for a code that names none.
 std::optional<QString> machineName(qint16 code) {
@@ -94,33 +91,34 @@ std::optional<qint32> VeloxCDMainFormFalcon::showProgramRecord() {
         return std::nullopt;
     }
 
-    const Value& authorField = field("AuthorID");
+    const Value& authorField = fieldValue(column::AuthorID);
     const auto authorId =
         static_cast<qint32>(isNull(authorField) ? 0 : wholeNumber(authorField, int16Limit));
 
-    const QString title = textOrEmpty(field("Programmname")) + QStringLiteral(" ") +
-                          textOrEmpty(field("Version")) + QStringLiteral(".") +
-                          textOrEmpty(field("Majorversion")) + textOrEmpty(field("Minorversion"));
+    const QString title = textOrEmpty(fieldValue(column::Programmname)) + QStringLiteral(" ") +
+                          textOrEmpty(fieldValue(column::Version)) + QStringLiteral(".") +
+                          textOrEmpty(fieldValue(column::Majorversion)) +
+                          textOrEmpty(fieldValue(column::Minorversion));
     Programmname->setCaption(title);
     if (const auto name = machineName(machine)) {
         Programmname->setToolTip(title + QStringLiteral(" / ") + *name);
     }
 
-    description->setText(textOrEmpty(
-        field(language == languageGerman ? "BeschreibungDeutsch" : "BeschreibungEnglisch")));
+    description->setText(textOrEmpty(fieldValue(
+        language == languageGerman ? column::BeschreibungDeutsch : column::BeschreibungEnglisch)));
 
-    const Value& languages = field("languages");
+    const Value& languages = fieldValue(column::languages);
     lang->setCaption(isNull(languages)
                          ? QString()
                          : languageNames(static_cast<qint16>(wholeNumber(languages, int16Limit))));
 
     // The folder ends in a backslash, so that file names and patterns append
     // to it directly; a record without one uses the folder named after its key.
-    const Value& folder = field("Verzeichnis");
-    programFolder = isNull(folder)
-                        ? QStringLiteral("\\Programs\\") +
-                              QString::number(wholeNumber(field("Index"))) + QStringLiteral("\\")
-                        : textOrEmpty(folder);
+    const Value& folder = fieldValue(column::Verzeichnis);
+    programFolder = isNull(folder) ? QStringLiteral("\\Programs\\") +
+                                         QString::number(wholeNumber(fieldValue(column::Index))) +
+                                         QStringLiteral("\\")
+                                   : textOrEmpty(folder);
     return authorId;
 }
 
@@ -134,8 +132,8 @@ void VeloxCDMainFormFalcon::showProgramFiles(qint32 authorId) {
                                               : packageSizeCaption(FileLen(folder + packageFile)));
 
     // A record without a registration or price note shows an empty box.
-    const Value& reg = field("Reg");
-    Zusatz->setText(isNull(reg) ? textOrEmpty(field("cost")) : textOrEmpty(reg));
+    const Value& reg = fieldValue(column::Reg);
+    Zusatz->setText(isNull(reg) ? textOrEmpty(fieldValue(column::cost)) : textOrEmpty(reg));
 
     Imgreadme->setVisible(!Dir(folder + QStringLiteral("*.me")).isEmpty() ||
                           !Dir(folder + QStringLiteral("*.txt")).isEmpty());
@@ -143,13 +141,14 @@ void VeloxCDMainFormFalcon::showProgramFiles(qint32 authorId) {
     closeCatalogue();
     openCatalogue(authorQuery(authorId));
 
-    Author->setCaption(authorCaption(field("Firma"), field("Vorname"), field("Nachname")));
+    Author->setCaption(authorCaption(fieldValue(column::Firma), fieldValue(column::Vorname),
+                                     fieldValue(column::Nachname)));
 
-    const Value& mail = field("AuthorEmail");
+    const Value& mail = fieldValue(column::AuthorEmail);
     authorMail = isAddress(mail) ? textOrEmpty(mail) : QString();
     Imgemail->setVisible(isAddress(mail));
 
-    const Value& homepage = field("AuthorHomepage");
+    const Value& homepage = fieldValue(column::AuthorHomepage);
     authorHomepage = isAddress(homepage) ? textOrEmpty(homepage) : QString();
     Imghomepage->setVisible(isAddress(homepage));
 

@@ -4,6 +4,7 @@
 #include "catalogue/mainwindow/ScreenPictures.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 #include "catalogue/start/Catalogue.h"
+#include "catalogue/start/CatalogueColumns.h"
 #include "catalogue/start/CatalogueQueries.h"
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/ProgramState.h"
@@ -71,13 +72,12 @@ void VeloxCDMainFormFalcon::searchCatalogue() {
         found = true;
         result.moveFirst();
         while (!result.eof()) {
-            const velox::jet::Value& machines = fieldValue(QStringLiteral("machines"));
+            const velox::jet::Value& machines = fieldValue(column::machines);
             if (!isNull(machines) &&
                 (wholeNumber(machines, std::numeric_limits<qint32>::max()) & machine) == machine) {
-                lstPrograms->AddItem(requiredText(fieldValue(QStringLiteral("Programmname"))));
-                lstPrograms->setItemData(
-                    lstPrograms->NewIndex(),
-                    static_cast<qint32>(wholeNumber(fieldValue(QStringLiteral("Index")))));
+                lstPrograms->AddItem(requiredText(fieldValue(column::Programmname)));
+                lstPrograms->setItemData(lstPrograms->NewIndex(), static_cast<qint32>(wholeNumber(
+                                                                      fieldValue(column::Index))));
             }
             result.moveNext();
         }

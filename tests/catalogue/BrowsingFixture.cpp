@@ -41,18 +41,18 @@ void BrowsingFixture::SetUp() {
 
 CatalogueRow BrowsingFixture::program(qint32 index, const QString& name, int category,
                                       qint64 machines) {
-    return {{QStringLiteral("Index"), qint64{index}},
-            {QStringLiteral("Programmname"), name},
-            {QStringLiteral("Kategorie"), qint64{category}},
-            {QStringLiteral("machines"), machines}};
+    return {{QLatin1String(veloxcd::column::Index), qint64{index}},
+            {QLatin1String(veloxcd::column::Programmname), name},
+            {QLatin1String(veloxcd::column::Kategorie), qint64{category}},
+            {QLatin1String(veloxcd::column::machines), machines}};
 }
 
 CatalogueRow BrowsingFixture::author(qint32 id, const Value& firma, const Value& vorname,
                                      const Value& nachname) {
-    return {{QStringLiteral("ID"), qint64{id}},
-            {QStringLiteral("Firma"), firma},
-            {QStringLiteral("Vorname"), vorname},
-            {QStringLiteral("Nachname"), nachname}};
+    return {{QLatin1String(veloxcd::column::ID), qint64{id}},
+            {QLatin1String(veloxcd::column::Firma), firma},
+            {QLatin1String(veloxcd::column::Vorname), vorname},
+            {QLatin1String(veloxcd::column::Nachname), nachname}};
 }
 
 void BrowsingFixture::writeCatalogue(const std::vector<CatalogueRow>& programs,
@@ -60,9 +60,8 @@ void BrowsingFixture::writeCatalogue(const std::vector<CatalogueRow>& programs,
     jet::DatabaseSpec plan;
     plan.password = QLatin1String(veloxcd::tools::DefaultPassword);
     plan.tables.push_back(
-        table(veloxcd::tools::ProgramsTable, veloxcd::tools::programColumns(), programs));
-    plan.tables.push_back(
-        table(veloxcd::tools::AuthorsTable, veloxcd::tools::authorColumns(), authors));
+        table(veloxcd::ProgramsTable, veloxcd::tools::programColumns(), programs));
+    plan.tables.push_back(table(veloxcd::AuthorsTable, veloxcd::tools::authorColumns(), authors));
     jet::JetWriter::write(veloxcd::systemDir + QStringLiteral("/aengdeu.dll"), plan);
 }
 

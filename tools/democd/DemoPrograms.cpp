@@ -1,5 +1,6 @@
 #include "tools/democd/DemoPrograms.h"
 
+#include "catalogue/start/CatalogueColumns.h"
 #include "tools/democd/ImageFiles.h"
 #include "tools/democd/Palette.h"
 
@@ -27,6 +28,8 @@ static void registerDemoData() {
 
 namespace velox::democd {
 namespace {
+
+namespace column = veloxcd::column;
 
 [[noreturn]] void fail(const QString& message) {
     throw std::runtime_error(message.toStdString());
@@ -227,17 +230,18 @@ QByteArray richReadme(const QString& title, const QString& english, const QStrin
 void writePrograms(const QString& cdRoot) {
     const QJsonDocument catalogue = QJsonDocument::fromJson(demoCatalogueJson());
     const std::map<qint64, ProgramExtras> extras = extrasByIndex();
-    const QJsonArray rows = catalogue.object().value(QStringLiteral("VeloxFalconCD")).toArray();
+    const QJsonArray rows =
+        catalogue.object().value(QLatin1String(veloxcd::ProgramsTable)).toArray();
     if (rows.isEmpty()) {
         fail(QStringLiteral("the demo catalogue holds no programs"));
     }
     for (const QJsonValueConstRef value : rows) {
         const QJsonObject row = value.toObject();
-        const qint64 index = row.value(QStringLiteral("Index")).toInteger();
-        const QString name = text(row, "Programmname");
+        const qint64 index = row.value(QLatin1String(column::Index)).toInteger();
+        const QString name = text(row, column::Programmname);
         // A program without a folder of its own lives in "\Programs\<Index>\".
-        QString folderName = text(row, "Verzeichnis");
-        if (row.value(QStringLiteral("Verzeichnis")).isNull()) {
+        QString folderName = text(row, column::Verzeichnis);
+        if (row.value(QLatin1String(column::Verzeichnis)).isNull()) {
             folderName = QStringLiteral("\\Programs\\%1\\").arg(index);
         }
         folderName.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -253,10 +257,11 @@ void writePrograms(const QString& cdRoot) {
             writeFileAtomically(folder.filePath(packageName(name, number)),
                                 package(name, static_cast<int>(index) + number));
         }
-        const QString title = name + QLatin1Char(' ') + text(row, "Version") + QLatin1Char('.') +
-                              text(row, "Majorversion") + text(row, "Minorversion");
-        writeReadmes(folder, program, title, text(row, "BeschreibungEnglisch"),
-                     text(row, "BeschreibungDeutsch"));
+        const QString title = name + QLatin1Char(' ') + text(row, column::Version) +
+                              QLatin1Char('.') + text(row, column::Majorversion) +
+                              text(row, column::Minorversion);
+        writeReadmes(folder, program, title, text(row, column::BeschreibungEnglisch),
+                     text(row, column::BeschreibungDeutsch));
         if (program.screenshots == QLatin1String("both") ||
             program.screenshots == QLatin1String("falcon")) {
             saveGif(screenshot(name, 640, 240, static_cast<int>(index)),

@@ -1,16 +1,15 @@
 #pragma once
 
+#include "catalogue/start/CatalogueColumns.h"
 #include "platform/jet/JetWriter.h"
 
 #include <vector>
 
 namespace veloxcd::tools {
 
-// The two tables of the catalogue, with their columns and types.
-inline constexpr char ProgramsTable[] = "VeloxFalconCD";
-inline constexpr char AuthorsTable[] = "User";
 inline constexpr char DefaultPassword[] = "##kazmo##";
 
+// The columns of the two tables of the catalogue as the Jet writer takes them.
 std::vector<velox::jet::ColumnSpec> programColumns();
 std::vector<velox::jet::ColumnSpec> authorColumns();
 

@@ -4,6 +4,7 @@
 #include "platform/jet/Database.h"
 #include "platform/jet/JetError.h"
 #include "platform/jet/JetFile.h"
+#include "tools/velox-catalogue/CatalogueSchema.h"
 
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -50,22 +51,8 @@ Value textOrNull(int i, const QString& text) {
 
 TableSpec programs(int rows) {
     TableSpec t;
-    t.name = QStringLiteral("VeloxFalconCD");
-    t.columns = {{QStringLiteral("Index"), ColumnType::Long},
-                 {QStringLiteral("Programmname"), ColumnType::Text, 255},
-                 {QStringLiteral("Kategorie"), ColumnType::Integer},
-                 {QStringLiteral("machines"), ColumnType::Integer},
-                 {QStringLiteral("AuthorID"), ColumnType::Integer},
-                 {QStringLiteral("Version"), ColumnType::Text, 50},
-                 {QStringLiteral("Majorversion"), ColumnType::Text, 50},
-                 {QStringLiteral("Minorversion"), ColumnType::Text, 50},
-                 {QStringLiteral("BeschreibungDeutsch"), ColumnType::Memo},
-                 {QStringLiteral("BeschreibungEnglisch"), ColumnType::Memo},
-                 {QStringLiteral("languages"), ColumnType::Integer},
-                 {QStringLiteral("Verzeichnis"), ColumnType::Text, 255},
-                 {QStringLiteral("Reg"), ColumnType::Text, 255},
-                 {QStringLiteral("cost"), ColumnType::Text, 255},
-                 {QStringLiteral("Author"), ColumnType::Text, 255}};
+    t.name = QLatin1String(veloxcd::ProgramsTable);
+    t.columns = veloxcd::tools::programColumns();
     for (int i = 0; i < rows; ++i) {
         t.rows.push_back({
             qint64(i + 1),
