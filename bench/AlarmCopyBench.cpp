@@ -10,6 +10,7 @@
 // Beside it, in turns, cp copies the same file into the same handheld
 // folder; the ratio of the two medians is the chain's throughput as a share
 // of cp's.
+#include "BenchRun.h"
 #include "BenchSummary.h"
 #include "catalogue/mainwindow/LinkControlHost.h"
 #include "simulator/HandheldSetup.h"
@@ -259,19 +260,14 @@ std::string sizeName(qint64 bytes) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    velox::bench::offscreenUnlessChosen();
     try {
         Setting made;
         setting = &made;
         QApplication app(argc, argv);
-        benchmark::Initialize(&argc, argv);
-        if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        if (!velox::bench::runBenchmarks(argc, argv)) {
             return 1;
         }
-        benchmark::RunSpecifiedBenchmarks();
-        benchmark::Shutdown();
         for (const auto& [bytes, o] : outcomes()) {
             if (o.chainMs <= 0) {
                 continue;

@@ -1,5 +1,6 @@
 // The three browsing handlers on catalogues of 1,000 and 10,000 programs, each
 // beside the bare catalogue query it runs, from click to filled list.
+#include "BenchRun.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 #include "catalogue/start/Catalogue.h"
 #include "catalogue/start/CatalogueQueries.h"
@@ -207,11 +208,9 @@ BENCHMARK(SearchQuery)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Search)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    velox::bench::offscreenUnlessChosen();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const bool ran = velox::bench::runBenchmarks(argc, argv);
     worlds().clear();
-    return 0;
+    return ran ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 // statements) and with the npm package mdb-reader. The search runs for a text
 // few programs hold and for one nearly all do. Each runs five times; the
 // ratios are taken between the medians of processor time.
+#include "BenchRun.h"
 #include "BenchSummary.h"
 #include "catalogue/start/Catalogue.h"
 #include "catalogue/start/CatalogueQueries.h"
@@ -391,9 +392,6 @@ private:
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return velox::bench::runBenchmarks(argc, argv, &reporter) ? 0 : 1;
 }

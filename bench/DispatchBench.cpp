@@ -3,6 +3,7 @@
 // same implementation. The target: by DISPID at most 30 times the direct
 // call. The ratios are printed after the run.
 
+#include "BenchRun.h"
 #include "BenchSummary.h"
 #include "platform/com/DispatchImpl.h"
 #include "platform/com/DispatchThunk.h"
@@ -91,9 +92,10 @@ const InterfaceInfo& Adder::dispatchInterface() {
     return kAdder;
 }
 
-// The five arguments, last first, as a late-binding caller passes them.
-struct Arguments {
-    Arguments() {
+// A late-bound call's parameters: the five arguments, last first, as a
+// late-binding caller passes them, and the place for the result.
+struct LateCall {
+    LateCall() {
         for (VARIANT& v : args) {
             VariantInit(&v);
         }
@@ -108,10 +110,12 @@ struct Arguments {
         args[0].vt = VT_DATE;
         args[0].date = 3.0;
     }
-    ~Arguments() { VariantClear(&args[1]); }
-    Arguments(const Arguments&) = delete;
-    Arguments& operator=(const Arguments&) = delete;
+    ~LateCall() { VariantClear(&args[1]); }
+    LateCall(const LateCall&) = delete;
+    LateCall& operator=(const LateCall&) = delete;
     VARIANT args[5];
+    DISPPARAMS params{args, nullptr, 5, 0};
+    VARIANT result{};
 };
 
 void DirectVirtualCall(benchmark::State& state) {
@@ -128,29 +132,27 @@ void DirectVirtualCall(benchmark::State& state) {
 void InvokeByDispid(benchmark::State& state) {
     Adder adder;
     IDispatch* target = &adder;
-    Arguments a;
-    DISPPARAMS params{a.args, nullptr, 5, 0};
-    VARIANT result;
+    LateCall call;
     for (auto _ : state) {
         benchmark::DoNotOptimize(target);
-        target->Invoke(5, GUID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr);
-        benchmark::DoNotOptimize(result.lVal);
+        target->Invoke(5, GUID_NULL, 0, DISPATCH_METHOD, &call.params, &call.result, nullptr,
+                       nullptr);
+        benchmark::DoNotOptimize(call.result.lVal);
     }
 }
 
 void InvokeByName(benchmark::State& state) {
     Adder adder;
     IDispatch* target = &adder;
-    Arguments a;
-    DISPPARAMS params{a.args, nullptr, 5, 0};
-    VARIANT result;
+    LateCall call;
     LPOLESTR names[] = {const_cast<LPOLESTR>(u"copyfile")};
     for (auto _ : state) {
         benchmark::DoNotOptimize(target);
         DISPID id = 0;
         target->GetIDsOfNames(GUID_NULL, names, 1, 0, &id);
-        target->Invoke(id, GUID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr);
-        benchmark::DoNotOptimize(result.lVal);
+        target->Invoke(id, GUID_NULL, 0, DISPATCH_METHOD, &call.params, &call.result, nullptr,
+                       nullptr);
+        benchmark::DoNotOptimize(call.result.lVal);
     }
 }
 
@@ -175,9 +177,10 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (!velox::bench::runBenchmarks(argc, argv, &reporter)) {
+        return 1;
+    }
     const auto direct = reporter.times.find("DirectVirtualCall");
     if (direct != reporter.times.end() && direct->second.first > 0 && direct->second.second > 0) {
         for (const char* name : {"InvokeByDispid", "InvokeByName"}) {
@@ -195,6 +198,5 @@ int main(int argc, char** argv) {
                                     velox::bench::Bound::AtMost, 30);
         }
     }
-    benchmark::Shutdown();
     return 0;
 }

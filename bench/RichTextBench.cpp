@@ -1,6 +1,7 @@
 // The readme box side by side: loading a readme as rich text against the same
 // text as plain ANSI text, and paginating a long readme with the box keeping
 // its formatting between pages against releasing it after every page.
+#include "BenchRun.h"
 #include "platform/win/richtext/FormatRange.h"
 #include "platform/win/richtext/RichTextBox.h"
 
@@ -105,15 +106,7 @@ BENCHMARK(BM_PaginateReleasingEachPage)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    velox::bench::offscreenUnlessChosen();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return velox::bench::runBenchmarks(argc, argv) ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 // machine does at a moment weighs on both alike; the ratio is taken between
 // their medians, which a stray slow run does not move. Peak memory is the
 // largest each reached in any run.
+#include "BenchRun.h"
 #include "BenchSummary.h"
 
 #include <QDir>
@@ -106,8 +107,9 @@ BENCHMARK(StartUpSideBySide)->Unit(benchmark::kMillisecond)->Iterations(40)->Use
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    if (!velox::bench::runBenchmarks(argc, argv)) {
+        return 1;
+    }
     if (outcome.minimalMs > 0 && outcome.minimalPeak > 0) {
         std::printf("start-up time (medians): VeloxCD %.1f ms, minimal Qt window %.1f ms\n",
                     outcome.veloxMs, outcome.minimalMs);
@@ -122,6 +124,5 @@ int main(int argc, char** argv) {
                                     static_cast<double>(outcome.minimalPeak),
                                 velox::bench::Bound::AtMost, 1.25);
     }
-    benchmark::Shutdown();
     return 0;
 }
