@@ -48,6 +48,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -195,43 +196,50 @@ bool tour(veloxcd::VeloxCDMainFormFalcon& window, const QString& folder) {
     return saved;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("VeloxCD"));
-    QStringList args = QApplication::arguments().mid(1);
-    const bool areas = args.removeAll(QStringLiteral("--areas")) > 0;
+// What the command line asks for.
+struct Options {
+    QString programFolder;
+    QString picture; // the picture's file, or the tour's folder
+    QString overlay; // empty, "machine" or "language"
     int tabs = 0;
+    bool areas = false;
+    bool touring = false;
+    bool drawOnly = false;
+};
+
+// The options, or nothing for a command line that does not fit the usage.
+std::optional<Options> parseOptions(QStringList args) {
+    Options options;
+    options.areas = args.removeAll(QStringLiteral("--areas")) > 0;
     if (const qsizetype at = args.indexOf(QStringLiteral("--tabs")); at >= 0) {
         bool number = false;
-        tabs = at + 1 < args.size() ? args[at + 1].toInt(&number) : 0;
-        if (!number || tabs < 0) {
-            return usage();
+        options.tabs = at + 1 < args.size() ? args[at + 1].toInt(&number) : 0;
+        if (!number || options.tabs < 0) {
+            return std::nullopt;
         }
         args.remove(at, 2);
     }
-    const bool touring = args.size() == 3 && args[1] == QLatin1String("--tour");
-    if (touring) {
+    options.touring = args.size() == 3 && args[1] == QLatin1String("--tour");
+    if (options.touring) {
         args = {args[0], args[2]};
     }
-    const bool drawOnly = args.size() == 2 && args[1] == QLatin1String("--no-picture");
+    options.drawOnly = args.size() == 2 && args[1] == QLatin1String("--no-picture");
     if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--overlay"))) {
-        return usage();
+        return std::nullopt;
     }
-    const QString overlay = args.size() == 4 ? args[3] : QString();
-    if (!overlay.isEmpty() && overlay != QLatin1String("machine") &&
-        overlay != QLatin1String("language")) {
-        return usage();
+    options.overlay = args.size() == 4 ? args[3] : QString();
+    if (!options.overlay.isEmpty() && options.overlay != QLatin1String("machine") &&
+        options.overlay != QLatin1String("language")) {
+        return std::nullopt;
     }
+    options.programFolder = args[0];
+    options.picture = args[1];
+    return options;
+}
 
-    velox::win::setAppPath(args[0]);
-    PassingForms forms;
-    velox::win::setModalFormSeam(&forms);
-    LoggedMessageBoxes boxes;
-    velox::win::setMessageBoxSeam(&boxes);
-    velox::win::ScopedEndThrows ending;
-
+// Starts VeloxCD as it starts for a user; nothing, said on standard error, when
+// the program ended during start-up or the main window did not come up.
+std::unique_ptr<veloxcd::VeloxCDMainFormFalcon> startVeloxCD() {
     std::unique_ptr<veloxcd::VeloxCDMainFormFalcon> window;
     try {
         veloxcd::Main([&window] {
@@ -240,50 +248,87 @@ int main(int argc, char** argv) {
         });
     } catch (const velox::win::ProgramEnded&) {
         std::fputs("velox-screenshot: the program ended during start-up\n", stderr);
-        return 1;
+        return nullptr;
     }
     if (!window || !window->isVisible()) {
         std::fputs("velox-screenshot: the main window did not come up\n", stderr);
+        return nullptr;
+    }
+    return window;
+}
+
+// Opens the overlay and moves the focus as the options ask.
+void prepareScreen(veloxcd::VeloxCDMainFormFalcon& window, const Options& options) {
+    if (options.overlay == QLatin1String("machine")) {
+        window.chMachine_Click();
+    } else if (options.overlay == QLatin1String("language")) {
+        window.BtnMenu_Click();
+    }
+    if (options.tabs > 0) {
+        window.activateWindow();
+        settle();
+        for (int i = 0; i < options.tabs; ++i) {
+            pressTab(window);
+        }
+    }
+}
+
+// Waits until the window is on the screen, as the yardstick does, then closes
+// it the way VeloxCD ends: at once, no window taken apart, nothing destroyed
+// that the system takes back anyway. False when the window was not drawn.
+bool closeOnceDrawn(veloxcd::VeloxCDMainFormFalcon& window, const PaintWatch& drawing) {
+    for (int round = 0; round < 5 && !drawing.painted(); ++round) {
+        QApplication::processEvents();
+    }
+    if (!drawing.painted()) {
+        std::fputs("velox-screenshot: the main window was not drawn\n", stderr);
+        return false;
+    }
+    velox::win::setEndHandler({});
+    window.Form_Unload();
+    return true;
+}
+
+// The tour's pictures, or the one picture of the main window.
+bool takePictures(veloxcd::VeloxCDMainFormFalcon& window, const Options& options) {
+    settle();
+    if (options.touring) {
+        return tour(window, options.picture);
+    }
+    QImage shot = window.grab().toImage();
+    if (options.areas) {
+        outlineClickAreas(window, shot);
+    }
+    return shot.save(options.picture, "PNG");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VeloxCD"));
+    const std::optional<Options> options = parseOptions(QApplication::arguments().mid(1));
+    if (!options) {
+        return usage();
+    }
+
+    velox::win::setAppPath(options->programFolder);
+    PassingForms forms;
+    velox::win::setModalFormSeam(&forms);
+    LoggedMessageBoxes boxes;
+    velox::win::setMessageBoxSeam(&boxes);
+    velox::win::ScopedEndThrows ending;
+
+    const std::unique_ptr<veloxcd::VeloxCDMainFormFalcon> window = startVeloxCD();
+    if (!window) {
         return 1;
     }
     const PaintWatch drawing(*window);
-    if (overlay == QLatin1String("machine")) {
-        window->chMachine_Click();
-    } else if (overlay == QLatin1String("language")) {
-        window->BtnMenu_Click();
+    prepareScreen(*window, *options);
+    if (options->drawOnly && !closeOnceDrawn(*window, drawing)) {
+        return 1;
     }
-    if (tabs > 0) {
-        window->activateWindow();
-        settle();
-        for (int i = 0; i < tabs; ++i) {
-            pressTab(*window);
-        }
-    }
-    if (drawOnly) {
-        // Ends as soon as the window is on the screen, as the yardstick does.
-        for (int round = 0; round < 5 && !drawing.painted(); ++round) {
-            QApplication::processEvents();
-        }
-        if (!drawing.painted()) {
-            std::fputs("velox-screenshot: the main window was not drawn\n", stderr);
-            return 1;
-        }
-        // Closing ends the process the way VeloxCD ends, at once: no window is
-        // taken apart, nothing is destroyed that the system takes back anyway.
-        velox::win::setEndHandler({});
-        window->Form_Unload();
-    }
-    settle();
-    bool saved = false;
-    if (touring) {
-        saved = tour(*window, args[1]);
-    } else {
-        QImage shot = window->grab().toImage();
-        if (areas) {
-            outlineClickAreas(*window, shot);
-        }
-        saved = shot.save(args[1], "PNG");
-    }
+    const bool saved = takePictures(*window, *options);
 
     // Unloading deletes the catalogue's working copy and ends the program.
     try {
@@ -293,7 +338,7 @@ int main(int argc, char** argv) {
     velox::win::setModalFormSeam(nullptr);
     velox::win::setMessageBoxSeam(nullptr);
     if (!saved) {
-        std::fprintf(stderr, "velox-screenshot: cannot write %s\n", qPrintable(args[1]));
+        std::fprintf(stderr, "velox-screenshot: cannot write %s\n", qPrintable(options->picture));
         return 1;
     }
     return 0;
