@@ -20,8 +20,9 @@ DatabaseEngine& engine() {
 
 std::unique_ptr<velox::jet::Database> openDatabase(const QString& path, bool exclusive,
                                                    bool readOnly, const QString& connect) {
-    if (engine())
+    if (engine()) {
         return engine()(path, exclusive, readOnly, connect);
+    }
     return velox::jet::Database::open(path, exclusive, readOnly, connect);
 }
 
@@ -38,9 +39,10 @@ void openCatalogue(const QString& sql) {
         catalogueDb = openDatabase(path, false, false, QLatin1String(catalogueConnect));
         catalogueRs = catalogueDb->openRecordset(sql);
     } catch (const velox::win::RuntimeError& e) {
-        if (e.number() == velox::win::err::CannotCreateObject)
+        if (e.number() == velox::win::err::CannotCreateObject) {
             velox::win::MsgBox(QStringLiteral("Error OSDBE Number: '1' Object can't be created"),
                                velox::win::vbOKOnly, QStringLiteral("VeloxCD"));
+        }
     } catch (const velox::jet::JetError&) {
         // A missing or damaged copy, a wrong password or a rejected query:
         // the caller finds catalogueRs as it was.
@@ -49,13 +51,15 @@ void openCatalogue(const QString& sql) {
 
 void closeCatalogue() {
     using velox::win::raiseError;
-    if (!catalogueRs)
+    if (!catalogueRs) {
         raiseError(velox::win::err::ObjectVariableNotSet);
+    }
     try {
         catalogueRs->close();
         catalogueRs.reset();
-        if (!catalogueDb)
+        if (!catalogueDb) {
             raiseError(velox::win::err::ObjectVariableNotSet);
+        }
         catalogueDb->close();
         catalogueDb.reset();
     } catch (const velox::jet::JetError& e) {
@@ -64,24 +68,30 @@ void closeCatalogue() {
 }
 
 QString machineCodeList(qint16 k) {
-    if (k <= 0)
+    if (k <= 0) {
         return {};
+    }
     QStringList taken;
-    for (int n = 1; n <= 64; ++n)
-        if ((n & k) == k)
+    for (int n = 1; n <= 64; ++n) {
+        if ((n & k) == k) {
             taken << QString::number(n);
+        }
+    }
     return QLatin1Char('(') + taken.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
 QString languageNames(qint16 v) {
-    if (v <= 0)
+    if (v <= 0) {
         return {};
+    }
     static const char* const names[] = {", English",  ", Deutsch",  ", Francais",
                                         ", Espaniol", ", Italiano", ", ..."};
     QString text;
-    for (int bit = 0; bit < 6; ++bit)
-        if (v & (1 << bit))
+    for (int bit = 0; bit < 6; ++bit) {
+        if (v & (1 << bit)) {
             text += QLatin1String(names[bit]);
+        }
+    }
     return text.mid(1);
 }
 

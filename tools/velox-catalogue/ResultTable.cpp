@@ -10,16 +10,18 @@ QString formatResultTable(Recordset& records) {
     const QStringList names = records.fieldNames();
     std::vector<QStringList> rows;
     std::vector<qsizetype> widths;
-    for (const QString& n : names)
+    for (const QString& n : names) {
         widths.push_back(n.size());
+    }
     static const QRegularExpression breaks(QStringLiteral("[\r\n\t]+"));
     while (!records.eof()) {
         QStringList cells;
         for (qsizetype i = 0; i < names.size(); ++i) {
-            const Value& v = records.field(int(i));
+            const Value& v = records.field(static_cast<int>(i));
             QString text = isNull(v) ? QStringLiteral("Null") : toText(v);
             text.replace(breaks, QStringLiteral(" "));
-            widths[std::size_t(i)] = std::max(widths[std::size_t(i)], text.size());
+            widths[static_cast<std::size_t>(i)] =
+                std::max(widths[static_cast<std::size_t>(i)], text.size());
             cells << text;
         }
         rows.push_back(cells);
@@ -28,20 +30,25 @@ QString formatResultTable(Recordset& records) {
     auto line = [&](const QStringList& cells) {
         QString out;
         for (qsizetype i = 0; i < cells.size(); ++i) {
-            if (i > 0)
+            if (i > 0) {
                 out += QStringLiteral(" | ");
-            out += i + 1 < cells.size() ? cells[i].leftJustified(widths[std::size_t(i)]) : cells[i];
+            }
+            out += i + 1 < cells.size()
+                       ? cells[i].leftJustified(widths[static_cast<std::size_t>(i)])
+                       : cells[i];
         }
         return out + QLatin1Char('\n');
     };
     QString out = line(names);
     qsizetype total = 0;
-    for (qsizetype w : widths)
+    for (qsizetype w : widths) {
         total += w;
+    }
     out += QString(total + 3 * std::max<qsizetype>(0, names.size() - 1), QLatin1Char('-')) +
            QLatin1Char('\n');
-    for (const QStringList& r : rows)
+    for (const QStringList& r : rows) {
         out += line(r);
+    }
     out += QStringLiteral("(%1 rows)\n").arg(rows.size());
     return out;
 }

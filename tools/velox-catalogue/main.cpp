@@ -31,9 +31,10 @@ int failure(const QString& message) {
 
 void writeAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         throw JsonError(
             QStringLiteral("cannot write %1: %2").arg(path, out.errorString()).toStdString());
+    }
 }
 
 } // namespace
@@ -55,36 +56,43 @@ int main(int argc, char** argv) {
             positional << args[i];
         }
     }
-    if (positional.size() < 2)
+    if (positional.size() < 2) {
         return usage();
+    }
     const QString command = positional[0];
     try {
         if (command == QLatin1String("build")) {
-            if (positional.size() != 2 || output.isEmpty())
+            if (positional.size() != 2 || output.isEmpty()) {
                 return usage();
+            }
             QFile source(positional[1]);
-            if (!source.open(QIODevice::ReadOnly))
+            if (!source.open(QIODevice::ReadOnly)) {
                 return failure(
                     QStringLiteral("cannot read %1: %2").arg(positional[1], source.errorString()));
+            }
             velox::jet::DatabaseSpec plan = catalogueFromJson(source.readAll());
-            if (passwordGiven)
+            if (passwordGiven) {
                 plan.password = password;
+            }
             velox::jet::JetWriter::write(output, plan);
             return 0;
         }
         if (command == QLatin1String("dump")) {
-            if (positional.size() != 2)
+            if (positional.size() != 2) {
                 return usage();
+            }
             const QByteArray json = catalogueToJson(positional[1], password);
-            if (output.isEmpty())
-                std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
-            else
+            if (output.isEmpty()) {
+                std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+            } else {
                 writeAtomically(output, json);
+            }
             return 0;
         }
         if (command == QLatin1String("query")) {
-            if (positional.size() != 3)
+            if (positional.size() != 3) {
                 return usage();
+            }
             auto db = velox::jet::Database::open(positional[1], false, true,
                                                  QStringLiteral("MS Access;PWD=%1;").arg(password));
             auto rs = db->openRecordset(positional[2]);

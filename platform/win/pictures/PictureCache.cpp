@@ -72,7 +72,7 @@ bool consistent(const Header& header, const QByteArray& key, std::size_t length)
         // The number is compared before it is taken as a format: a damaged
         // header may hold a number that is none.
         std::none_of(std::begin(keptFormats), std::end(keptFormats),
-                     [&](QImage::Format f) { return header.format == quint32(f); }) ||
+                     [&](QImage::Format f) { return header.format == static_cast<quint32>(f); }) ||
         header.width == 0 || header.height == 0 || header.width > largestSide ||
         header.height > largestSide || header.bytesPerLine != header.width * 4) {
         return false;
