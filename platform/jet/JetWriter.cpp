@@ -299,13 +299,13 @@ std::vector<std::uint32_t> writeCatalogueRows(PageList& pages, LongValueWriter& 
 
 // A user table's rows; gives the pages they fill.
 std::vector<std::uint32_t> writeTableRows(PageList& pages, LongValueWriter& longValues,
-                                          TableDef& table, const TableSpec& spec) {
+                                          TableDef& table, const TableSpec& source) {
     TableRows rows(pages, longValues, table);
-    for (const auto& values : spec.rows) {
+    for (const auto& values : source.rows) {
         rows.add(values);
     }
     rows.flush();
-    table.rowCount = static_cast<std::uint32_t>(spec.rows.size());
+    table.rowCount = static_cast<std::uint32_t>(source.rows.size());
     return rows.usedPages();
 }
 

@@ -8,23 +8,23 @@ using velox::jet::ColumnSpec;
 
 namespace {
 
-std::vector<ColumnSpec> specsOf(std::span<const CatalogueColumn> columns) {
-    std::vector<ColumnSpec> specs;
-    specs.reserve(columns.size());
+std::vector<ColumnSpec> writerColumns(std::span<const CatalogueColumn> columns) {
+    std::vector<ColumnSpec> written;
+    written.reserve(columns.size());
     for (const CatalogueColumn& c : columns) {
-        specs.push_back({QLatin1String(c.name), c.type, c.textLength});
+        written.push_back({QLatin1String(c.name), c.type, c.textLength});
     }
-    return specs;
+    return written;
 }
 
 } // namespace
 
 std::vector<ColumnSpec> programColumns() {
-    return specsOf(ProgramColumns);
+    return writerColumns(ProgramColumns);
 }
 
 std::vector<ColumnSpec> authorColumns() {
-    return specsOf(AuthorColumns);
+    return writerColumns(AuthorColumns);
 }
 
 } // namespace veloxcd::tools
