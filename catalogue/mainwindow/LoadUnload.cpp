@@ -3,6 +3,7 @@
 #include "catalogue/forms/Splash.h"
 #include "catalogue/mainwindow/ControlNames.h"
 #include "catalogue/mainwindow/ScreenPictures.h"
+#include "catalogue/mainwindow/StoredPictures.h"
 #include "catalogue/mainwindow/VeloxCDMainFormFalcon.h"
 #include "catalogue/start/InterfaceTexts.h"
 #include "catalogue/start/Main.h"
@@ -36,6 +37,8 @@ void VeloxCDMainFormFalcon::Form_Load() {
         about.Form_Load();
         showModal(about);
     }
+    // Its picture is not seen again until the About screen comes back.
+    releaseStoredPicture(QStringLiteral("Splash"));
 
     show();
     SetButtonPosition();

@@ -58,7 +58,7 @@ void VeloxCDMainFormFalcon::detframe_Click() {
 }
 
 void VeloxCDMainFormFalcon::printBtn_Click() {
-    printRichText(*txtReadme, printMargin, printMargin, printMargin, printMargin);
+    printRichText(txtReadme->viewer(), printMargin, printMargin, printMargin, printMargin);
 }
 
 void VeloxCDMainFormFalcon::Imgemail_Click() {

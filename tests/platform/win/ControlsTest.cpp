@@ -4,6 +4,7 @@
 #include "platform/win/controls/KeyboardButton.h"
 #include "platform/win/controls/Label.h"
 #include "platform/win/controls/ListBox.h"
+#include "platform/win/controls/MultiLineTextBox.h"
 #include "platform/win/controls/TextBox.h"
 #include "platform/win/controls/Twips.h"
 #include "platform/win/dialogs/ModalForms.h"
@@ -12,6 +13,7 @@
 #include "support/ScopedPrefix.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -159,6 +161,44 @@ TEST_F(Controls, ATextBoxAnnouncesEveryTypedCharacter) {
     EXPECT_EQ(keys.at(2).at(0).toInt(), 13);
     EXPECT_EQ(keys.at(3).at(0).toInt(), 27);
     EXPECT_EQ(box.Text(), QString("ab"));
+}
+
+// The text boxes make their editor, and the keyboard-button labels lay out
+// their caption, only once they are shown; what they were given while hidden
+// must show then as if they had had it all along.
+TEST_F(Controls, ControlsFirstShownLateShowWhatTheyWereGivenWhileHidden) {
+    QFont design(QStringLiteral("Sans Serif"));
+    design.setPointSizeF(8);
+    TextBox box("txtSearch", -1, &form);
+    MultiLineTextBox view("description", -1, &form);
+    box.setFont(design);
+    view.setFont(design);
+    box.hide();
+    view.hide();
+    view.setText("two\nlines");
+    form.show();
+    box.show();
+    view.show();
+    EXPECT_EQ(box.editor().font().pointSizeF(), 8);
+    EXPECT_EQ(box.editor().objectName(), "txtSearch");
+    EXPECT_EQ(view.Text(), "two\nlines");
+    QTest::keyClicks(&box, "ab");
+    EXPECT_EQ(box.Text(), "ab");
+
+    Label early("mnuEnglish", -1, &form);
+    Label late("mnuDeutsch", -1, &form);
+    for (Label* label : {&early, &late}) {
+        makeKeyboardButton(label);
+        label->setFont(design);
+        label->Move(0, 0, 1500, 300);
+        label->hide();
+    }
+    early.setCaption("English");
+    late.show();
+    late.setCaption("English");
+    early.show();
+    EXPECT_EQ(early.Caption(), "English");
+    EXPECT_EQ(early.grab().toImage(), late.grab().toImage());
 }
 
 class FileList : public Controls {
