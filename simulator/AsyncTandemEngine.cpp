@@ -57,16 +57,6 @@ LONG AsyncTandemEngine::Init(ITandemCallback* callback) {
     return submit([](Request& r) { r.callback.OnInit(kOk); });
 }
 
-LONG AsyncTandemEngine::Connect(LONG timeOutMilliseconds) {
-    return submit([timeOutMilliseconds](Request& r) {
-        r.callback.OnConnect(r.core.connect(timeOutMilliseconds, r.cancelled));
-    });
-}
-
-LONG AsyncTandemEngine::Disconnect() {
-    return submit([](Request& r) { r.callback.OnDisconnect(r.core.disconnect()); });
-}
-
 LONG AsyncTandemEngine::GetDrives(MachinePathRecord* machine) {
     return onPath(machine, [](Request& r, const PathArgument& a) {
         QByteArray list;
@@ -89,18 +79,6 @@ LONG AsyncTandemEngine::GetDriveInfo(MachinePathRecord* drive, ITandemDrive** in
     });
 }
 
-LONG AsyncTandemEngine::LabelDrive(MachinePathRecord* drive, const char* label) {
-    return onPath(drive, [text = textOf(label)](Request& r, const PathArgument& a) {
-        r.callback.OnLabelDrive(r.core.labelDrive(a, text));
-    });
-}
-
-LONG AsyncTandemEngine::Format(MachinePathRecord* drive) {
-    return onPath(drive, [](Request& r, const PathArgument& a) {
-        r.callback.OnFormat(r.core.format(a, r.percent(&ITandemCallback::OnFormatProgress)));
-    });
-}
-
 LONG AsyncTandemEngine::GetFileInfo(MachinePathRecord* file, ITandemFile** info) {
     return deliver<SimulatedFile>(info, [&](const ComPtr<SimulatedFile>& object) {
         return onPath(file, [object](Request& r, const PathArgument& a) {
@@ -112,36 +90,6 @@ LONG AsyncTandemEngine::GetFileInfo(MachinePathRecord* file, ITandemFile** info)
     });
 }
 
-LONG AsyncTandemEngine::CopyFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    return onPaths(from, to, [flags](Request& r, const PathArgument& a, const PathArgument& b) {
-        r.callback.OnCopyFile(
-            r.core.copyFile(a, b, flags, r.percent(&ITandemCallback::OnCopyProgress)));
-    });
-}
-
-LONG AsyncTandemEngine::DeleteFile(MachinePathRecord* file) {
-    return answerOnPath<&EngineCore::deleteFile, &ITandemCallback::OnDeleteFile>(file);
-}
-
-LONG AsyncTandemEngine::RenameFile(MachinePathRecord* file, const char* newName) {
-    return onPath(file, [name = textOf(newName)](Request& r, const PathArgument& a) {
-        r.callback.OnRenameFile(r.core.renameFile(a, name));
-    });
-}
-
-LONG AsyncTandemEngine::MoveFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    return onPaths(from, to, [flags](Request& r, const PathArgument& a, const PathArgument& b) {
-        r.callback.OnMoveFile(
-            r.core.moveFile(a, b, flags, r.percent(&ITandemCallback::OnCopyProgress)));
-    });
-}
-
-LONG AsyncTandemEngine::SetAttributes(MachinePathRecord* file, LONG attributes) {
-    return onPath(file, [attributes](Request& r, const PathArgument& a) {
-        r.callback.OnSetAttributes(r.core.setAttributes(a, attributes));
-    });
-}
-
 LONG AsyncTandemEngine::GetDirectory(MachinePathRecord* directory, ITandemDirectory** listing) {
     return deliver<SimulatedDirectory>(listing, [&](const ComPtr<SimulatedDirectory>& object) {
         return onPath(directory, [object](Request& r, const PathArgument& a) {
@@ -150,36 +98,6 @@ LONG AsyncTandemEngine::GetDirectory(MachinePathRecord* directory, ITandemDirect
             object->slot.settle(result, entries);
             r.callback.OnGetDirectory(result, static_cast<USHORT>(entries.size()));
         });
-    });
-}
-
-LONG AsyncTandemEngine::CreateDirectory(MachinePathRecord* directory) {
-    return answerOnPath<&EngineCore::createDirectory, &ITandemCallback::OnCreateDirectory>(
-        directory);
-}
-
-LONG AsyncTandemEngine::DeleteDirectory(MachinePathRecord* directory) {
-    return answerOnPath<&EngineCore::deleteDirectory, &ITandemCallback::OnDeleteDirectory>(
-        directory);
-}
-
-LONG AsyncTandemEngine::CopyDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    return onPaths(from, to, [flags](Request& r, const PathArgument& a, const PathArgument& b) {
-        r.callback.OnCopyDirectory(
-            r.core.copyDirectory(a, b, flags, r.folderProgress(), r.cancelled));
-    });
-}
-
-LONG AsyncTandemEngine::MoveDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    return onPaths(from, to, [flags](Request& r, const PathArgument& a, const PathArgument& b) {
-        r.callback.OnMoveDirectory(
-            r.core.moveDirectory(a, b, flags, r.folderProgress(), r.cancelled));
-    });
-}
-
-LONG AsyncTandemEngine::RenameDirectory(MachinePathRecord* directory, const char* newName) {
-    return onPath(directory, [name = textOf(newName)](Request& r, const PathArgument& a) {
-        r.callback.OnRenameDirectory(r.core.renameDirectory(a, name));
     });
 }
 
@@ -200,36 +118,6 @@ LONG AsyncTandemEngine::GetExtraMachineInfo(SHORT machine, ITandemMachine** info
             object->slot.settle(result, record);
             r.callback.OnGetExtraMachineInfo(result);
         });
-    });
-}
-
-LONG AsyncTandemEngine::MachineSyncTime() {
-    return submit([](Request& r) { r.callback.OnMachineSyncTime(r.core.syncTime()); });
-}
-
-LONG AsyncTandemEngine::ClosePrograms(MachinePathRecord* drive) {
-    return onPath(drive, [](Request& r, const PathArgument& a) {
-        r.callback.OnClosePrograms(r.core.closePrograms(a, r.closeProgress()));
-    });
-}
-
-LONG AsyncTandemEngine::StartProgram(MachinePathRecord* file) {
-    return answerOnPath<&EngineCore::startProgram, &ITandemCallback::OnStartProgram>(file);
-}
-
-LONG AsyncTandemEngine::StopProgram(MachinePathRecord* file) {
-    return answerOnPath<&EngineCore::stopProgram, &ITandemCallback::OnStopProgram>(file);
-}
-
-LONG AsyncTandemEngine::ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) {
-    return onPath(toFile, [fromMachine](Request& r, const PathArgument& a) {
-        r.callback.OnReadConfig(r.core.readConfig(fromMachine, a));
-    });
-}
-
-LONG AsyncTandemEngine::WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) {
-    return onPath(fromFile, [toMachine](Request& r, const PathArgument& a) {
-        r.callback.OnWriteConfig(r.core.writeConfig(a, toMachine));
     });
 }
 

@@ -29,32 +29,12 @@ public:
     static AsyncTandemEngine* create(const QString& handheldRoot);
 
     LONG Init(ITandemCallback* callback) override;
-    LONG Connect(LONG timeOutMilliseconds) override;
-    LONG Disconnect() override;
     LONG GetDrives(MachinePathRecord* machine) override;
     LONG GetDriveInfo(MachinePathRecord* drive, tanlink::ITandemDrive** info) override;
-    LONG LabelDrive(MachinePathRecord* drive, const char* label) override;
-    LONG Format(MachinePathRecord* drive) override;
     LONG GetFileInfo(MachinePathRecord* file, tanlink::ITandemFile** info) override;
-    LONG CopyFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
-    LONG DeleteFile(MachinePathRecord* file) override;
-    LONG RenameFile(MachinePathRecord* file, const char* newName) override;
-    LONG MoveFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
-    LONG SetAttributes(MachinePathRecord* file, LONG attributes) override;
     LONG GetDirectory(MachinePathRecord* directory, tanlink::ITandemDirectory** listing) override;
-    LONG CreateDirectory(MachinePathRecord* directory) override;
-    LONG DeleteDirectory(MachinePathRecord* directory) override;
-    LONG CopyDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
-    LONG MoveDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
-    LONG RenameDirectory(MachinePathRecord* directory, const char* newName) override;
     LONG GetMachineInfo(SHORT machine) override;
     LONG GetExtraMachineInfo(SHORT machine, tanlink::ITandemMachine** info) override;
-    LONG MachineSyncTime() override;
-    LONG ClosePrograms(MachinePathRecord* drive) override;
-    LONG StartProgram(MachinePathRecord* file) override;
-    LONG StopProgram(MachinePathRecord* file) override;
-    LONG ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) override;
-    LONG WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) override;
 
 private:
     friend TandemEngineBase;
@@ -66,13 +46,12 @@ private:
 
     LONG submit(std::function<void(Request&)> work);
 
-    // A request on one path whose outcome is the core's code alone, handed
-    // to the callback method `answer`.
-    template <LONG (EngineCore::*work)(const PathArgument&), LONG (ITandemCallback::*answer)(LONG)>
-    LONG answerOnPath(MachinePathRecord* record) {
-        return onPath(record, [](Request& r, const PathArgument& a) {
-            (r.callback.*answer)((r.core.*work)(a));
-        });
+    // Work that returns the outcome code, as the worker runs it: the code
+    // goes to the callback method `answer`.
+    template <Answer answer, typename Fn> static auto answered(Fn work) {
+        return [work = std::move(work)](Request& r, const auto&... paths) {
+            (r.callback.*answer)(work(r, paths...));
+        };
     }
 
     // Last: stops and joins the worker before the rest goes. The worker holds

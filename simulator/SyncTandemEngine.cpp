@@ -49,14 +49,6 @@ LONG SyncTandemEngine::Init(ITandemCallbackS* callback) {
     return setCallback(callback);
 }
 
-LONG SyncTandemEngine::Connect(LONG timeOutMilliseconds) {
-    return dispatch([&](Request& r) { return r.core.connect(timeOutMilliseconds, r.cancelled); });
-}
-
-LONG SyncTandemEngine::Disconnect() {
-    return dispatch([](Request& r) { return r.core.disconnect(); });
-}
-
 LONG SyncTandemEngine::GetDrives(MachinePathRecord* machine, char* drives, LONG size) {
     if (drives == nullptr || size < 2) {
         return kErrorInvalidParameter;
@@ -86,18 +78,6 @@ LONG SyncTandemEngine::GetDriveInfo(MachinePathRecord* drive, ITandemDrive** inf
     });
 }
 
-LONG SyncTandemEngine::LabelDrive(MachinePathRecord* drive, const char* label) {
-    return onPath(drive, [label](Request& r, const PathArgument& a) {
-        return r.core.labelDrive(a, textOf(label));
-    });
-}
-
-LONG SyncTandemEngine::Format(MachinePathRecord* drive) {
-    return onPath(drive, [](Request& r, const PathArgument& a) {
-        return r.core.format(a, r.percent(&ITandemCallbackS::OnFormatProgress));
-    });
-}
-
 LONG SyncTandemEngine::GetFileInfo(MachinePathRecord* file, ITandemFile** info) {
     if (const LONG code = clearOut(info); code != kOk) {
         return code;
@@ -109,34 +89,6 @@ LONG SyncTandemEngine::GetFileInfo(MachinePathRecord* file, ITandemFile** info) 
             *info = SimulatedFile::create(entry);
         }
         return code;
-    });
-}
-
-LONG SyncTandemEngine::CopyFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    return onPaths(from, to, [flags](Request& r, const PathArgument& a, const PathArgument& b) {
-        return r.core.copyFile(a, b, flags, r.percent(&ITandemCallbackS::OnCopyProgress));
-    });
-}
-
-LONG SyncTandemEngine::DeleteFile(MachinePathRecord* file) {
-    return onPath(file, [](Request& r, const PathArgument& a) { return r.core.deleteFile(a); });
-}
-
-LONG SyncTandemEngine::RenameFile(MachinePathRecord* file, const char* newName) {
-    return onPath(file, [newName](Request& r, const PathArgument& a) {
-        return r.core.renameFile(a, textOf(newName));
-    });
-}
-
-LONG SyncTandemEngine::MoveFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    return onPaths(from, to, [flags](Request& r, const PathArgument& a, const PathArgument& b) {
-        return r.core.moveFile(a, b, flags, r.percent(&ITandemCallbackS::OnCopyProgress));
-    });
-}
-
-LONG SyncTandemEngine::SetAttributes(MachinePathRecord* file, LONG attributes) {
-    return onPath(file, [attributes](Request& r, const PathArgument& a) {
-        return r.core.setAttributes(a, attributes);
     });
 }
 
@@ -158,34 +110,6 @@ LONG SyncTandemEngine::GetDirectory(MachinePathRecord* directory, ITandemDirecto
             *listing = filled<SimulatedDirectory>(entries);
         }
         return code;
-    });
-}
-
-LONG SyncTandemEngine::CreateDirectory(MachinePathRecord* directory) {
-    return onPath(directory,
-                  [](Request& r, const PathArgument& a) { return r.core.createDirectory(a); });
-}
-
-LONG SyncTandemEngine::DeleteDirectory(MachinePathRecord* directory) {
-    return onPath(directory,
-                  [](Request& r, const PathArgument& a) { return r.core.deleteDirectory(a); });
-}
-
-LONG SyncTandemEngine::CopyDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    return onPaths(from, to, [flags](Request& r, const PathArgument& a, const PathArgument& b) {
-        return r.core.copyDirectory(a, b, flags, r.folderProgress(), r.cancelled);
-    });
-}
-
-LONG SyncTandemEngine::MoveDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    return onPaths(from, to, [flags](Request& r, const PathArgument& a, const PathArgument& b) {
-        return r.core.moveDirectory(a, b, flags, r.folderProgress(), r.cancelled);
-    });
-}
-
-LONG SyncTandemEngine::RenameDirectory(MachinePathRecord* directory, const char* newName) {
-    return onPath(directory, [newName](Request& r, const PathArgument& a) {
-        return r.core.renameDirectory(a, textOf(newName));
     });
 }
 
@@ -216,36 +140,6 @@ LONG SyncTandemEngine::GetExtraMachineInfo(SHORT machine, ITandemMachine** info)
             *info = filled<SimulatedMachine>(record);
         }
         return code;
-    });
-}
-
-LONG SyncTandemEngine::MachineSyncTime() {
-    return dispatch([](Request& r) { return r.core.syncTime(); });
-}
-
-LONG SyncTandemEngine::ClosePrograms(MachinePathRecord* drive) {
-    return onPath(drive, [](Request& r, const PathArgument& a) {
-        return r.core.closePrograms(a, r.closeProgress());
-    });
-}
-
-LONG SyncTandemEngine::StartProgram(MachinePathRecord* file) {
-    return onPath(file, [](Request& r, const PathArgument& a) { return r.core.startProgram(a); });
-}
-
-LONG SyncTandemEngine::StopProgram(MachinePathRecord* file) {
-    return onPath(file, [](Request& r, const PathArgument& a) { return r.core.stopProgram(a); });
-}
-
-LONG SyncTandemEngine::ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) {
-    return onPath(toFile, [fromMachine](Request& r, const PathArgument& a) {
-        return r.core.readConfig(fromMachine, a);
-    });
-}
-
-LONG SyncTandemEngine::WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) {
-    return onPath(fromFile, [toMachine](Request& r, const PathArgument& a) {
-        return r.core.writeConfig(a, toMachine);
     });
 }
 

@@ -23,33 +23,13 @@ public:
     static SyncTandemEngine* create(const QString& handheldRoot);
 
     LONG Init(ITandemCallbackS* callback) override;
-    LONG Connect(LONG timeOutMilliseconds) override;
-    LONG Disconnect() override;
     LONG GetDrives(MachinePathRecord* machine, char* drives, LONG size) override;
     LONG GetDriveInfo(MachinePathRecord* drive, tanlink::ITandemDrive** info) override;
-    LONG LabelDrive(MachinePathRecord* drive, const char* label) override;
-    LONG Format(MachinePathRecord* drive) override;
     LONG GetFileInfo(MachinePathRecord* file, tanlink::ITandemFile** info) override;
-    LONG CopyFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
-    LONG DeleteFile(MachinePathRecord* file) override;
-    LONG RenameFile(MachinePathRecord* file, const char* newName) override;
-    LONG MoveFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
-    LONG SetAttributes(MachinePathRecord* file, LONG attributes) override;
     LONG GetDirectory(MachinePathRecord* directory, tanlink::ITandemDirectory** listing,
                       SHORT* count) override;
-    LONG CreateDirectory(MachinePathRecord* directory) override;
-    LONG DeleteDirectory(MachinePathRecord* directory) override;
-    LONG CopyDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
-    LONG MoveDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
-    LONG RenameDirectory(MachinePathRecord* directory, const char* newName) override;
     LONG GetMachineInfo(SHORT machine, char* owner, LONG size, SHORT* type) override;
     LONG GetExtraMachineInfo(SHORT machine, tanlink::ITandemMachine** info) override;
-    LONG MachineSyncTime() override;
-    LONG ClosePrograms(MachinePathRecord* drive) override;
-    LONG StartProgram(MachinePathRecord* file) override;
-    LONG StopProgram(MachinePathRecord* file) override;
-    LONG ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) override;
-    LONG WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) override;
 
 private:
     friend TandemEngineBase;
@@ -67,6 +47,10 @@ private:
         Request request{core_, *callback.get(), numberRequest()};
         return work(request);
     }
+
+    // Work that returns the outcome code is run as it is: the code is the
+    // request's answer (`answer` is the asynchronous engine's way of giving it).
+    template <Answer, typename Fn> static Fn answered(Fn work) { return work; }
 
     std::mutex workMutex_; // one request at a time on core_
 };
