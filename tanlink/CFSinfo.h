@@ -7,6 +7,7 @@
 #include "platform/com/DispatchTable.h"
 #include "tanlink/CallbackObject.h"
 #include "tanlink/TandemCallback.h"
+#include "tanlink/TandemGuids.h"
 
 namespace velox::tanlink {
 
@@ -14,8 +15,7 @@ class CTanlinkCtrl;
 
 // IID_ and the dispatch interface's own name, which begins with an underscore.
 // NOLINTNEXTLINE(bugprone-reserved-identifier)
-inline constexpr IID IID__DTandemEngEvents = {
-    0x3C476932, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+inline constexpr IID IID__DTandemEngEvents = tandemGuid(0x3C476932);
 
 class CFSinfo final : public CallbackObject<ITandemCallback, CTanlinkCtrl> {
 public:

@@ -7,6 +7,7 @@
 #include "platform/com/DispatchTable.h"
 #include "tanlink/CallbackObject.h"
 #include "tanlink/TandemCallbackS.h"
+#include "tanlink/TandemGuids.h"
 
 namespace velox::tanlink {
 
@@ -14,8 +15,7 @@ class CTanlinkCtrlS;
 
 // IID_ and the dispatch interface's own name, which begins with an underscore.
 // NOLINTNEXTLINE(bugprone-reserved-identifier)
-inline constexpr IID IID__DTandemEngSEvents = {
-    0xF336CD43, 0x5E9B, 0x11D2, {0xA4, 0x90, 0x00, 0x60, 0x97, 0x6A, 0xE9, 0xF6}};
+inline constexpr IID IID__DTandemEngSEvents = tandemSyncControlGuid(0xF336CD43);
 
 class CFSinfoS final : public CallbackObject<ITandemCallbackS, CTanlinkCtrlS> {
 public:

@@ -7,15 +7,14 @@
 #include "tanlink/CFSinfo.h"
 #include "tanlink/LinkControl.h"
 #include "tanlink/TandemEngine.h"
+#include "tanlink/TandemGuids.h"
 
 namespace velox::tanlink {
 
-inline constexpr CLSID CLSID_TandemEng = {
-    0x3C476933, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+inline constexpr CLSID CLSID_TandemEng = tandemGuid(0x3C476933);
 // IID_ and the dispatch interface's own name, which begins with an underscore.
 // NOLINTNEXTLINE(bugprone-reserved-identifier)
-inline constexpr IID IID__DTandemEng = {
-    0x3C476931, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+inline constexpr IID IID__DTandemEng = tandemGuid(0x3C476931);
 
 class CTanlinkCtrl final : public LinkControl<CTanlinkCtrl, ITandemEngine, CFSinfo> {
 public:

@@ -8,15 +8,14 @@
 #include "tanlink/CFSinfoS.h"
 #include "tanlink/LinkControl.h"
 #include "tanlink/TandemEngineS.h"
+#include "tanlink/TandemGuids.h"
 
 namespace velox::tanlink {
 
-inline constexpr CLSID CLSID_TandemEngS = {
-    0xF336CD44, 0x5E9B, 0x11D2, {0xA4, 0x90, 0x00, 0x60, 0x97, 0x6A, 0xE9, 0xF6}};
+inline constexpr CLSID CLSID_TandemEngS = tandemSyncControlGuid(0xF336CD44);
 // IID_ and the dispatch interface's own name, which begins with an underscore.
 // NOLINTNEXTLINE(bugprone-reserved-identifier)
-inline constexpr IID IID__DTandemEngS = {
-    0xF336CD42, 0x5E9B, 0x11D2, {0xA4, 0x90, 0x00, 0x60, 0x97, 0x6A, 0xE9, 0xF6}};
+inline constexpr IID IID__DTandemEngS = tandemSyncControlGuid(0xF336CD42);
 
 // The buffers the engine fills for the drive list and the owner texts.
 inline constexpr com::LONG kDriveListSize = 32;

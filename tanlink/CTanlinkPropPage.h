@@ -6,14 +6,14 @@
 
 #include "platform/com/ComObject.h"
 #include "platform/com/interfaces/PropertyPages.h"
+#include "tanlink/TandemGuids.h"
 
 #include <QPointer>
 #include <QWidget>
 
 namespace velox::tanlink {
 
-inline constexpr com::CLSID CLSID_TanlinkPropPage = {
-    0x3C476934, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+inline constexpr com::CLSID CLSID_TanlinkPropPage = tandemGuid(0x3C476934);
 
 class CTanlinkPropPage final : public com::ComObject<CTanlinkPropPage, com::IPropertyPage> {
 public:

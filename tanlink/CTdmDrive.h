@@ -5,13 +5,12 @@
 
 #include "tanlink/AutomationObject.h"
 #include "tanlink/EngineObjects.h"
+#include "tanlink/TandemGuids.h"
 
 namespace velox::tanlink {
 
-inline constexpr IID IID_ITdmDrive = {
-    0x3C476937, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
-inline constexpr CLSID CLSID_CTdmDrive = {
-    0x3C476938, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+inline constexpr IID IID_ITdmDrive = tandemGuid(0x3C476937);
+inline constexpr CLSID CLSID_CTdmDrive = tandemGuid(0x3C476938);
 
 class CTdmDrive final : public AutomationObject<CTdmDrive, ITandemDrive> {
 public:

@@ -6,13 +6,12 @@
 #include "platform/com/Date.h"
 #include "tanlink/AutomationObject.h"
 #include "tanlink/EngineObjects.h"
+#include "tanlink/TandemGuids.h"
 
 namespace velox::tanlink {
 
-inline constexpr IID IID_ITdmFile = {
-    0x3C476935, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
-inline constexpr CLSID CLSID_TdmFile = {
-    0x3C476936, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+inline constexpr IID IID_ITdmFile = tandemGuid(0x3C476935);
+inline constexpr CLSID CLSID_TdmFile = tandemGuid(0x3C476936);
 
 class CTdmFile final : public AutomationObject<CTdmFile, ITandemFile> {
 public:

@@ -5,13 +5,12 @@
 
 #include "tanlink/AutomationObject.h"
 #include "tanlink/EngineObjects.h"
+#include "tanlink/TandemGuids.h"
 
 namespace velox::tanlink {
 
-inline constexpr IID IID_ITdmMachine = {
-    0x3C476939, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
-inline constexpr CLSID CLSID_CTdmMachine = {
-    0x3C476940, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+inline constexpr IID IID_ITdmMachine = tandemGuid(0x3C476939);
+inline constexpr CLSID CLSID_CTdmMachine = tandemGuid(0x3C476940);
 
 class CTdmMachine final : public AutomationObject<CTdmMachine, ITandemMachine> {
 public:

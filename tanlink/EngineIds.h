@@ -4,6 +4,7 @@
 // numbers that name the two sides of a link operation.
 
 #include "platform/com/Guid.h"
+#include "tanlink/TandemGuids.h"
 
 namespace velox::tanlink {
 
@@ -12,32 +13,22 @@ using com::IID;
 
 // The asynchronous engine: requests are queued, outcomes come back through
 // ITandemCallback.
-inline constexpr CLSID CLSID_TandemEngine = {
-    0x3C476900, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
-inline constexpr IID IID_ITandemEngine = {
-    0x3C476901, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
-inline constexpr IID IID_ITandemCallback = {
-    0x3C476902, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
+inline constexpr CLSID CLSID_TandemEngine = tandemGuid(0x3C476900);
+inline constexpr IID IID_ITandemEngine = tandemGuid(0x3C476901);
+inline constexpr IID IID_ITandemCallback = tandemGuid(0x3C476902);
 
 // The synchronous engine: work is done in the caller's thread, only
 // progress comes back through ITandemCallbackS.
-inline constexpr CLSID CLSID_TandemEngineS = {
-    0x3C476920, 0xF450, 0x11CF, {0x88, 0x5E, 0x00, 0x20, 0xAF, 0xC0, 0x4E, 0x78}};
-inline constexpr IID IID_ITandemEngineS = {
-    0xC7FDCD80, 0x4E38, 0x11D2, {0xA7, 0xC6, 0x00, 0x60, 0x08, 0x7A, 0xC8, 0x00}};
-inline constexpr IID IID_ITandemCallbackS = {
-    0xC7FDCD81, 0x4E38, 0x11D2, {0xA7, 0xC6, 0x00, 0x60, 0x08, 0x7A, 0xC8, 0x00}};
+inline constexpr CLSID CLSID_TandemEngineS = tandemGuid(0x3C476920);
+inline constexpr IID IID_ITandemEngineS = tandemSyncEngineGuid(0xC7FDCD80);
+inline constexpr IID IID_ITandemCallbackS = tandemSyncEngineGuid(0xC7FDCD81);
 
 // The engine objects handed out through object out-parameters. Their ids
 // are this module's own; the engine and the automation objects agree on them.
-inline constexpr IID IID_ITandemDrive = {
-    0x6E0C4A10, 0x2B7D, 0x4C1E, {0x9A, 0x31, 0x5D, 0x0E, 0x7B, 0x42, 0x11, 0x01}};
-inline constexpr IID IID_ITandemFile = {
-    0x6E0C4A10, 0x2B7D, 0x4C1E, {0x9A, 0x31, 0x5D, 0x0E, 0x7B, 0x42, 0x11, 0x02}};
-inline constexpr IID IID_ITandemMachine = {
-    0x6E0C4A10, 0x2B7D, 0x4C1E, {0x9A, 0x31, 0x5D, 0x0E, 0x7B, 0x42, 0x11, 0x03}};
-inline constexpr IID IID_ITandemDirectory = {
-    0x6E0C4A10, 0x2B7D, 0x4C1E, {0x9A, 0x31, 0x5D, 0x0E, 0x7B, 0x42, 0x11, 0x04}};
+inline constexpr IID IID_ITandemDrive = engineObjectGuid(0x01);
+inline constexpr IID IID_ITandemFile = engineObjectGuid(0x02);
+inline constexpr IID IID_ITandemMachine = engineObjectGuid(0x03);
+inline constexpr IID IID_ITandemDirectory = engineObjectGuid(0x04);
 
 // Link machine numbers (not model codes).
 inline constexpr com::SHORT kMachinePc = 1;
