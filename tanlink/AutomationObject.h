@@ -21,6 +21,9 @@ namespace velox::tanlink {
 template <typename Derived, typename Engine>
 class AutomationObject : public com::ComObject<Derived, com::DispatchImpl<Derived>> {
 public:
+    // A new object with one reference and no engine object yet.
+    static Derived* create() { return new Derived; }
+
     // IDispatch, and the object's own dispatch interface when it has one.
     static com::InterfaceTable<Derived> interfaceTable() {
         static constexpr com::InterfaceEntry<Derived> rows[] = {

@@ -17,9 +17,6 @@ public:
     // No dispatch interface of its own in the type library.
     static constexpr const IID* interfaceId = nullptr;
 
-    // A new directory object with one reference and no engine object yet.
-    static CTdmDirObj* create() { return new CTdmDirObj; }
-
     // DISPID 1, Count: reads 0; writing raises the read-only property error.
     SHORT GetCount();
     void SetCount(SHORT value);

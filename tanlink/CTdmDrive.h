@@ -16,9 +16,6 @@ class CTdmDrive final : public AutomationObject<CTdmDrive, ITandemDrive> {
 public:
     static constexpr const IID* interfaceId = &IID_ITdmDrive;
 
-    // A new drive object with one reference and no engine object yet.
-    static CTdmDrive* create() { return new CTdmDrive; }
-
     // DISPID 1: the low 32 bits of the total size.
     LONG GetSize();
     // DISPID 2: the drive name.

@@ -17,8 +17,6 @@ class CTdmFile final : public AutomationObject<CTdmFile, ITandemFile> {
 public:
     static constexpr const IID* interfaceId = &IID_ITdmFile;
 
-    // A new file object with one reference and no engine object yet.
-    static CTdmFile* create() { return new CTdmFile; }
     // A new file object that takes over the caller's reference to `engine`.
     static CTdmFile* adopt(ITandemFile* engine);
 

@@ -17,9 +17,6 @@ public:
     using SHORT = com::SHORT;
     static constexpr const IID* interfaceId = &IID_ITdmMachine;
 
-    // A new machine object with one reference and no engine object yet.
-    static CTdmMachine* create() { return new CTdmMachine; }
-
     com::BSTR GetName();                                         // 1
     void GetId(LONG* high, LONG* low);                           // 2
     com::BSTR GetTime();                                         // 3
