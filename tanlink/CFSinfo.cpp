@@ -1,58 +1,50 @@
 #include "tanlink/CFSinfo.h"
 
 #include "tanlink/CTanlinkCtrl.h"
+#include "tanlink/ControlParams.h"
 
 namespace velox::tanlink {
 
 using namespace com;
+using namespace control_params::events;
 
 namespace {
 
-constexpr ParamInfo kError[] = {{"Error", VT_I4}};
-constexpr ParamInfo kProgress[] = {{"Percent", VT_I2}, {"Cancel", VT_BOOL | VT_BYREF}};
-constexpr ParamInfo kDirectory[] = {{"Error", VT_I4}, {"Files", VT_I4}};
-constexpr ParamInfo kFileName[] = {{"FileName", VT_BSTR}};
-constexpr ParamInfo kDrives[] = {{"Error", VT_I4}, {"Drives", VT_BSTR}};
-constexpr ParamInfo kMachineInfo[] = {{"Error", VT_I4}, {"Owner", VT_BSTR}, {"Type", VT_I2}};
-constexpr ParamInfo kCloseProgress[] = {{"Application", VT_BSTR}, {"File", VT_BSTR}};
+using E = CFSinfo;
 
-constexpr MemberInfo event(DISPID id, const char* name, std::span<const ParamInfo> params) {
-    return MemberInfo{id, name, MemberKind::Method, VT_EMPTY, params, nullptr};
-}
-
-// In the order of the event map, which gives the DISPIDs.
+// In the order of the event map.
 constexpr MemberInfo kEvents[] = {
-    event(1, "OnInit", kError),
-    event(2, "OnConnect", kError),
-    event(3, "OnCopyFile", kError),
-    event(4, "OnDisconnect", kError),
-    event(5, "OnCopyProgress", kProgress),
-    event(6, "OnMoveFile", kError),
-    event(7, "OnDeleteFile", kError),
-    event(8, "OnRenameFile", kError),
-    event(9, "OnGetDriveInfo", kError),
-    event(10, "OnLabelDrive", kError),
-    event(11, "OnDeleteDirectory", kError),
-    event(12, "OnCreateDirectory", kError),
-    event(13, "OnGetDirectory", kDirectory),
-    event(14, "OnCopyDirectory", kError),
-    event(15, "OnMoveDirectory", kError),
-    event(16, "OnSetAttributes", kError),
-    event(17, "OnRenameDirectory", kError),
-    event(18, "OnGetDrives", kDrives),
-    event(19, "OnGetFileInfo", kError),
-    event(20, "OnCopyDirectoryProgress", kFileName),
-    event(21, "OnGetMachineInfo", kMachineInfo),
-    event(22, "OnGetExtraMachineInfo", kError),
-    event(23, "OnMachineSyncTime", kError),
-    event(24, "OnFormat", kError),
-    event(25, "OnFormatProgress", kProgress),
-    event(26, "OnClosePrograms", kError),
-    event(27, "OnCloseProgramProgress", kCloseProgress),
-    event(28, "OnStartProgram", kError),
-    event(29, "OnStopProgram", kError),
-    event(30, "OnReadConfig", kError),
-    event(31, "OnWriteConfig", kError),
+    event(E::OnInitId, "OnInit", kError),
+    event(E::OnConnectId, "OnConnect", kError),
+    event(E::OnCopyFileId, "OnCopyFile", kError),
+    event(E::OnDisconnectId, "OnDisconnect", kError),
+    event(E::OnCopyProgressId, "OnCopyProgress", kProgress),
+    event(E::OnMoveFileId, "OnMoveFile", kError),
+    event(E::OnDeleteFileId, "OnDeleteFile", kError),
+    event(E::OnRenameFileId, "OnRenameFile", kError),
+    event(E::OnGetDriveInfoId, "OnGetDriveInfo", kError),
+    event(E::OnLabelDriveId, "OnLabelDrive", kError),
+    event(E::OnDeleteDirectoryId, "OnDeleteDirectory", kError),
+    event(E::OnCreateDirectoryId, "OnCreateDirectory", kError),
+    event(E::OnGetDirectoryId, "OnGetDirectory", kDirectory),
+    event(E::OnCopyDirectoryId, "OnCopyDirectory", kError),
+    event(E::OnMoveDirectoryId, "OnMoveDirectory", kError),
+    event(E::OnSetAttributesId, "OnSetAttributes", kError),
+    event(E::OnRenameDirectoryId, "OnRenameDirectory", kError),
+    event(E::OnGetDrivesId, "OnGetDrives", kDrives),
+    event(E::OnGetFileInfoId, "OnGetFileInfo", kError),
+    event(E::OnCopyDirectoryProgressId, "OnCopyDirectoryProgress", kFileName),
+    event(E::OnGetMachineInfoId, "OnGetMachineInfo", kMachineInfo),
+    event(E::OnGetExtraMachineInfoId, "OnGetExtraMachineInfo", kError),
+    event(E::OnMachineSyncTimeId, "OnMachineSyncTime", kError),
+    event(E::OnFormatId, "OnFormat", kError),
+    event(E::OnFormatProgressId, "OnFormatProgress", kProgress),
+    event(E::OnCloseProgramsId, "OnClosePrograms", kError),
+    event(E::OnCloseProgramProgressId, "OnCloseProgramProgress", kCloseProgress),
+    event(E::OnStartProgramId, "OnStartProgram", kError),
+    event(E::OnStopProgramId, "OnStopProgram", kError),
+    event(E::OnReadConfigId, "OnReadConfig", kError),
+    event(E::OnWriteConfigId, "OnWriteConfig", kError),
 };
 
 const InterfaceInfo kInterface{IID__DTandemEngEvents, "_DTandemEngEvents", kEvents,
@@ -108,10 +100,6 @@ LONG CFSinfo::OnGetFileInfo(LONG error) {
 LONG CFSinfo::OnCopyFile(LONG error) {
     return fireError(OnCopyFileId, error);
 }
-LONG CFSinfo::OnCopyProgress(SHORT percent, BOOL* cancel) {
-    return fireWithCancel(OnCopyProgressId, cancel,
-                          [percent](EventArguments& args) { args.addShort(percent); });
-}
 LONG CFSinfo::OnDeleteFile(LONG error) {
     return fireError(OnDeleteFileId, error);
 }
@@ -134,11 +122,6 @@ LONG CFSinfo::OnDeleteDirectory(LONG error) {
 }
 LONG CFSinfo::OnCopyDirectory(LONG error) {
     return fireError(OnCopyDirectoryId, error);
-}
-LONG CFSinfo::OnCopyDirectoryProgress(const char* fileName) {
-    EventArguments args;
-    args.addText(fileName);
-    return fire(OnCopyDirectoryProgressId, args);
 }
 LONG CFSinfo::OnCreateDirectory(LONG error) {
     return fireError(OnCreateDirectoryId, error);
@@ -175,17 +158,8 @@ LONG CFSinfo::OnMachineSyncTime(LONG error) {
 LONG CFSinfo::OnFormat(LONG error) {
     return fireError(OnFormatId, error);
 }
-LONG CFSinfo::OnFormatProgress(SHORT percent, BOOL* cancel) {
-    return fireWithCancel(OnFormatProgressId, cancel,
-                          [percent](EventArguments& args) { args.addShort(percent); });
-}
 LONG CFSinfo::OnClosePrograms(LONG error) {
     return fireError(OnCloseProgramsId, error);
-}
-LONG CFSinfo::OnCloseProgramProgress(const char* application, const char* file) {
-    EventArguments args;
-    args.addText(application).addText(file);
-    return fire(OnCloseProgramProgressId, args);
 }
 LONG CFSinfo::OnStartProgram(LONG error) {
     return fireError(OnStartProgramId, error);

@@ -17,7 +17,7 @@ class CTanlinkCtrl;
 // NOLINTNEXTLINE(bugprone-reserved-identifier)
 inline constexpr IID IID__DTandemEngEvents = tandemGuid(0x3C476932);
 
-class CFSinfo final : public CallbackObject<ITandemCallback, CTanlinkCtrl> {
+class CFSinfo final : public CallbackObject<CFSinfo, ITandemCallback, CTanlinkCtrl> {
 public:
     using DISPID = com::DISPID;
 
@@ -67,12 +67,12 @@ public:
     // text, which is its first entry.
     static QByteArray drivesText(LONG error, const char* drives);
 
+    // The progress events are CallbackObject's.
     LONG OnInit(LONG error) override;
     LONG OnConnect(LONG error) override;
     LONG OnDisconnect(LONG error) override;
     LONG OnGetFileInfo(LONG error) override;
     LONG OnCopyFile(LONG error) override;
-    LONG OnCopyProgress(SHORT percent, BOOL* cancel) override;
     LONG OnDeleteFile(LONG error) override;
     LONG OnMoveFile(LONG error) override;
     LONG OnRenameFile(LONG error) override;
@@ -80,7 +80,6 @@ public:
     LONG OnGetDirectory(LONG error, USHORT files) override;
     LONG OnDeleteDirectory(LONG error) override;
     LONG OnCopyDirectory(LONG error) override;
-    LONG OnCopyDirectoryProgress(const char* fileName) override;
     LONG OnCreateDirectory(LONG error) override;
     LONG OnMoveDirectory(LONG error) override;
     LONG OnRenameDirectory(LONG error) override;
@@ -91,9 +90,7 @@ public:
     LONG OnGetExtraMachineInfo(LONG error) override;
     LONG OnMachineSyncTime(LONG error) override;
     LONG OnFormat(LONG error) override;
-    LONG OnFormatProgress(SHORT percent, BOOL* cancel) override;
     LONG OnClosePrograms(LONG error) override;
-    LONG OnCloseProgramProgress(const char* application, const char* file) override;
     LONG OnStartProgram(LONG error) override;
     LONG OnStopProgram(LONG error) override;
     LONG OnReadConfig(LONG error) override;

@@ -17,7 +17,7 @@ class CTanlinkCtrlS;
 // NOLINTNEXTLINE(bugprone-reserved-identifier)
 inline constexpr IID IID__DTandemEngSEvents = tandemSyncControlGuid(0xF336CD43);
 
-class CFSinfoS final : public CallbackObject<ITandemCallbackS, CTanlinkCtrlS> {
+class CFSinfoS final : public CallbackObject<CFSinfoS, ITandemCallbackS, CTanlinkCtrlS> {
 public:
     using DISPID = com::DISPID;
 
@@ -34,11 +34,6 @@ public:
 
     // The event interface as the type library describes it.
     static const com::InterfaceInfo& eventInterface();
-
-    LONG OnCopyProgress(SHORT percent, BOOL* cancel) override;
-    LONG OnCopyDirectoryProgress(const char* fileName) override;
-    LONG OnFormatProgress(SHORT percent, BOOL* cancel) override;
-    LONG OnCloseProgramProgress(const char* application, const char* file) override;
 
 private:
     CFSinfoS() = default;

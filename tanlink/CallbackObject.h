@@ -6,6 +6,10 @@
 // any time, also after the control has gone; each event pins the control
 // with a reference while it fires, and a call that finds no control (or one
 // already ending) fires nothing.
+//
+// The progress calls both callback interfaces have are fired here, under
+// the DISPIDs `Derived` gives them: OnCopyProgressId,
+// OnCopyDirectoryProgressId, OnFormatProgressId, OnCloseProgramProgressId.
 
 #include "platform/com/ComObject.h"
 #include "platform/com/interfaces/Dispatch.h"
@@ -16,10 +20,31 @@
 
 namespace velox::tanlink {
 
-template <typename Interface, typename Control>
-class CallbackObject : public com::ComObject<CallbackObject<Interface, Control>, Interface> {
+template <typename Derived, typename Interface, typename Control>
+class CallbackObject
+    : public com::ComObject<CallbackObject<Derived, Interface, Control>, Interface> {
 public:
     using CallbackInterface = Interface;
+    using BOOL = com::BOOL;
+    using LONG = com::LONG;
+    using SHORT = com::SHORT;
+
+    LONG OnCopyProgress(SHORT percent, BOOL* cancel) override {
+        return firePercent(Derived::OnCopyProgressId, percent, cancel);
+    }
+    LONG OnCopyDirectoryProgress(const char* fileName) override {
+        EventArguments args;
+        args.addText(fileName);
+        return fire(Derived::OnCopyDirectoryProgressId, args);
+    }
+    LONG OnFormatProgress(SHORT percent, BOOL* cancel) override {
+        return firePercent(Derived::OnFormatProgressId, percent, cancel);
+    }
+    LONG OnCloseProgramProgress(const char* application, const char* file) override {
+        EventArguments args;
+        args.addText(application).addText(file);
+        return fire(Derived::OnCloseProgramProgressId, args);
+    }
 
     // The control this object reports to (Init), or none (the control ends).
     void attach(Control* control) {
@@ -66,6 +91,12 @@ protected:
     }
 
 private:
+    // A percentage with the cancel flag.
+    LONG firePercent(com::DISPID id, SHORT percent, BOOL* cancel) {
+        return fireWithCancel(id, cancel,
+                              [percent](EventArguments& args) { args.addShort(percent); });
+    }
+
     std::mutex mutex_;
     Control* control_ = nullptr;
 };

@@ -1,7 +1,8 @@
 #pragma once
 
-// The parameter lists of the link controls' methods, with their names as the
-// type library spells them (TimeOutMiliseconds and FileNamem included).
+// The parameter lists of the link controls' methods and events, with their
+// names as the type library spells them (TimeOutMiliseconds and FileNamem
+// included), and the member row of an event.
 
 #include "platform/com/DispatchTable.h"
 
@@ -66,5 +67,23 @@ inline constexpr ParamInfo kMachineDriveNameS[] = {
     {"Machine", VT_I2}, {"DriveName", VT_BSTR}, {"lError", VT_I4 | VT_BYREF}};
 inline constexpr ParamInfo kMachineFileNameS[] = {
     {"Machine", VT_I2}, {"FileName", VT_BSTR}, {"lError", VT_I4 | VT_BYREF}};
+
+// The events' parameter lists and the member row of one event.
+namespace events {
+
+inline constexpr ParamInfo kError[] = {{"Error", VT_I4}};
+inline constexpr ParamInfo kProgress[] = {{"Percent", VT_I2}, {"Cancel", VT_BOOL | VT_BYREF}};
+inline constexpr ParamInfo kDirectory[] = {{"Error", VT_I4}, {"Files", VT_I4}};
+inline constexpr ParamInfo kFileName[] = {{"FileName", VT_BSTR}};
+inline constexpr ParamInfo kDrives[] = {{"Error", VT_I4}, {"Drives", VT_BSTR}};
+inline constexpr ParamInfo kMachineInfo[] = {{"Error", VT_I4}, {"Owner", VT_BSTR}, {"Type", VT_I2}};
+inline constexpr ParamInfo kCloseProgress[] = {{"Application", VT_BSTR}, {"File", VT_BSTR}};
+
+constexpr com::MemberInfo event(com::DISPID id, const char* name,
+                                std::span<const ParamInfo> params) {
+    return com::MemberInfo{id, name, com::MemberKind::Method, com::VT_EMPTY, params, nullptr};
+}
+
+} // namespace events
 
 } // namespace velox::tanlink::control_params
