@@ -72,14 +72,6 @@ LONG LinkControl<Derived, Engine, Callback>::Disconnect() {
 }
 
 template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::SetAttributes(SHORT machine, BSTR fileName,
-                                                           LONG attributes) {
-    return withPath(machine, fileName, [attributes](Engine* e, MachinePathRecord& rec) {
-        return e->SetAttributes(&rec, attributes);
-    });
-}
-
-template <typename Derived, typename Engine, typename Callback>
 LONG LinkControl<Derived, Engine, Callback>::MachineSyncTime() {
     Engine* e = engine();
     return e != nullptr ? e->MachineSyncTime() : com::CO_E_NOTINITIALIZED;
@@ -112,14 +104,6 @@ LONG LinkControl<Derived, Engine, Callback>::ReadConfig(SHORT fromMachine, SHORT
                                                         BSTR fileName) {
     return withPath(toMachine, fileName, [fromMachine](Engine* e, MachinePathRecord& rec) {
         return e->ReadConfig(fromMachine, &rec);
-    });
-}
-
-template <typename Derived, typename Engine, typename Callback>
-LONG LinkControl<Derived, Engine, Callback>::WriteConfig(SHORT fromMachine, BSTR fileNamem,
-                                                         SHORT toMachine) {
-    return withPath(fromMachine, fileNamem, [toMachine](Engine* e, MachinePathRecord& rec) {
-        return e->WriteConfig(&rec, toMachine);
     });
 }
 

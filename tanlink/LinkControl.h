@@ -116,9 +116,10 @@ public:
     // The methods that hand the engine method of the same name one path
     // (DeleteFile, DeleteDirectory, CreateDirectory, Format, ClosePrograms,
     // StartProgram, StopProgram), a path and a text (RenameFile: the new
-    // name, LabelDrive: the label, RenameDirectory: the new name), or two
-    // paths and the flags (CopyFile, MoveFile, CopyDirectory, MoveDirectory).
-    // The member table names each.
+    // name, LabelDrive: the label, RenameDirectory: the new name), a path and
+    // a value (SetAttributes: the attributes, WriteConfig: the machine to
+    // write to), or two paths and the flags (CopyFile, MoveFile,
+    // CopyDirectory, MoveDirectory). The member table names each.
     template <LONG (Engine::*call)(MachinePathRecord*)> LONG onPath(SHORT machine, BSTR path) {
         return withPath(machine, path,
                         [](Engine* e, MachinePathRecord& rec) { return (e->*call)(&rec); });
@@ -130,6 +131,12 @@ public:
             return (e->*call)(&rec, ansiText.constData());
         });
     }
+    template <typename Value, LONG (Engine::*call)(MachinePathRecord*, Value)>
+    LONG onPathWithValue(SHORT machine, BSTR path, Value value) {
+        return withPath(machine, path, [value](Engine* e, MachinePathRecord& rec) {
+            return (e->*call)(&rec, value);
+        });
+    }
     template <LONG (Engine::*call)(MachinePathRecord*, MachinePathRecord*, SHORT)>
     LONG onTwoPaths(SHORT fromMachine, BSTR from, SHORT toMachine, BSTR to, SHORT flags) {
         return withTwoPaths(fromMachine, from, toMachine, to,
@@ -138,14 +145,12 @@ public:
                             });
     }
 
-    LONG SetAttributes(SHORT machine, BSTR fileName, LONG attributes);
     LONG MachineSyncTime();
     // The engine's answer, whatever code the engine call itself returns.
     SHORT MatchWildcard(BSTR fileName, BSTR wildcard, SHORT ignoreCase);
     LONG SetConfiguration(LONG baud, LONG port);
     LONG GetConfiguration(LONG* baud, LONG* port);
     LONG ReadConfig(SHORT fromMachine, SHORT toMachine, BSTR fileName);
-    LONG WriteConfig(SHORT fromMachine, BSTR fileNamem, SHORT toMachine);
 
     // DISPID -552
     void AboutBox() { showAboutBox(tanlinkAboutBox()); }

@@ -22,66 +22,74 @@ constexpr com::MemberInfo controlMethod(com::DISPID id, const char* name, com::V
 
 template <typename C> struct LinkControlMembers {
     using DISPID = com::DISPID;
+    using MemberInfo = com::MemberInfo;
+    using Params = std::span<const com::ParamInfo>;
     using E = typename C::EngineInterface;
 
     // How many members both controls have, AboutBox aside.
     static constexpr std::size_t kShared = 25;
+
+    // A member that returns the engine's code (VT_I4), called through `method`.
+    template <auto method>
+    static constexpr MemberInfo code(DISPID id, const char* name, Params params) {
+        return controlMethod(id, name, com::VT_I4, params, controlThunk<C, method>);
+    }
+    // The members that hand the engine method `call` their path, a path and
+    // a text, a path and a value, or two paths and the flags.
+    template <auto call>
+    static constexpr MemberInfo onPath(DISPID id, const char* name, Params params) {
+        return code<&C::template onPath<call>>(id, name, params);
+    }
+    template <auto call>
+    static constexpr MemberInfo onPathWithText(DISPID id, const char* name, Params params) {
+        return code<&C::template onPathWithText<call>>(id, name, params);
+    }
+    template <typename Value, auto call>
+    static constexpr MemberInfo onPathWithValue(DISPID id, const char* name, Params params) {
+        return code<&C::template onPathWithValue<Value, call>>(id, name, params);
+    }
+    template <auto call>
+    static constexpr MemberInfo onTwoPaths(DISPID id, const char* name, Params params) {
+        return code<&C::template onTwoPaths<call>>(id, name, params);
+    }
 
     // A control's member table: the members both controls have, under the
     // DISPIDs both give them (the configuration run from
     // `firstConfigurationId` on), and the control's `own`, in DISPID order
     // with AboutBox last.
     template <std::size_t N>
-    static constexpr std::array<com::MemberInfo, N + kShared + 1>
-    table(const std::array<com::MemberInfo, N>& own, DISPID firstConfigurationId) {
+    static constexpr std::array<MemberInfo, N + kShared + 1>
+    table(const std::array<MemberInfo, N>& own, DISPID firstConfigurationId) {
         using namespace com;
         using namespace control_params;
         const DISPID c = firstConfigurationId;
         std::array<MemberInfo, N + kShared + 1> members{{
-            controlMethod(1, "Init", VT_I4, {}, controlThunk<C, &C::Init>),
-            controlMethod(2, "Connect", VT_I4, kConnect, controlThunk<C, &C::Connect>),
-            controlMethod(4, "Disconnect", VT_I4, {}, controlThunk<C, &C::Disconnect>),
-            controlMethod(5, "CopyFile", VT_I4, kFileTransfer,
-                          controlThunk<C, &C::template onTwoPaths<&E::CopyFile>>),
-            controlMethod(6, "MoveFile", VT_I4, kFileTransfer,
-                          controlThunk<C, &C::template onTwoPaths<&E::MoveFile>>),
-            controlMethod(7, "DeleteFile", VT_I4, kMachineFileName,
-                          controlThunk<C, &C::template onPath<&E::DeleteFile>>),
-            controlMethod(8, "RenameFile", VT_I4, kRenameFile,
-                          controlThunk<C, &C::template onPathWithText<&E::RenameFile>>),
-            controlMethod(9, "DeleteDirectory", VT_I4, kMachineDirName,
-                          controlThunk<C, &C::template onPath<&E::DeleteDirectory>>),
-            controlMethod(12, "LabelDrive", VT_I4, kLabelDrive,
-                          controlThunk<C, &C::template onPathWithText<&E::LabelDrive>>),
-            controlMethod(13, "CreateDirectory", VT_I4, kMachineDirName,
-                          controlThunk<C, &C::template onPath<&E::CreateDirectory>>),
-            controlMethod(14, "MoveDirectory", VT_I4, kDirectoryTransfer,
-                          controlThunk<C, &C::template onTwoPaths<&E::MoveDirectory>>),
-            controlMethod(15, "SetAttributes", VT_I4, kSetAttributes,
-                          controlThunk<C, &C::SetAttributes>),
+            code<&C::Init>(1, "Init", {}),
+            code<&C::Connect>(2, "Connect", kConnect),
+            code<&C::Disconnect>(4, "Disconnect", {}),
+            onTwoPaths<&E::CopyFile>(5, "CopyFile", kFileTransfer),
+            onTwoPaths<&E::MoveFile>(6, "MoveFile", kFileTransfer),
+            onPath<&E::DeleteFile>(7, "DeleteFile", kMachineFileName),
+            onPathWithText<&E::RenameFile>(8, "RenameFile", kRenameFile),
+            onPath<&E::DeleteDirectory>(9, "DeleteDirectory", kMachineDirName),
+            onPathWithText<&E::LabelDrive>(12, "LabelDrive", kLabelDrive),
+            onPath<&E::CreateDirectory>(13, "CreateDirectory", kMachineDirName),
+            onTwoPaths<&E::MoveDirectory>(14, "MoveDirectory", kDirectoryTransfer),
+            onPathWithValue<LONG, &E::SetAttributes>(15, "SetAttributes", kSetAttributes),
             controlMethod(16, "ParseFile", VT_BSTR, kParseFile, controlThunk<C, &C::ParseFile>),
-            controlMethod(17, "CopyDirectory", VT_I4, kDirectoryTransfer,
-                          controlThunk<C, &C::template onTwoPaths<&E::CopyDirectory>>),
-            controlMethod(18, "RenameDirectory", VT_I4, kRenameDirectory,
-                          controlThunk<C, &C::template onPathWithText<&E::RenameDirectory>>),
-            controlMethod(22, "MachineSyncTime", VT_I4, {}, controlThunk<C, &C::MachineSyncTime>),
-            controlMethod(23, "Format", VT_I4, kMachineDrive,
-                          controlThunk<C, &C::template onPath<&E::Format>>),
+            onTwoPaths<&E::CopyDirectory>(17, "CopyDirectory", kDirectoryTransfer),
+            onPathWithText<&E::RenameDirectory>(18, "RenameDirectory", kRenameDirectory),
+            code<&C::MachineSyncTime>(22, "MachineSyncTime", {}),
+            onPath<&E::Format>(23, "Format", kMachineDrive),
             controlMethod(24, "MatchWildcard", VT_BOOL, kMatchWildcard,
                           controlThunk<C, &C::MatchWildcard>),
-            controlMethod(c, "SetConfiguration", VT_I4, kSetConfiguration,
-                          controlThunk<C, &C::SetConfiguration>),
-            controlMethod(c + 1, "GetConfiguration", VT_I4, kGetConfiguration,
-                          controlThunk<C, &C::GetConfiguration>),
-            controlMethod(c + 2, "ClosePrograms", VT_I4, kMachineDrive,
-                          controlThunk<C, &C::template onPath<&E::ClosePrograms>>),
-            controlMethod(c + 3, "StartProgram", VT_I4, kMachineFile,
-                          controlThunk<C, &C::template onPath<&E::StartProgram>>),
-            controlMethod(c + 4, "StopProgram", VT_I4, kMachineFile,
-                          controlThunk<C, &C::template onPath<&E::StopProgram>>),
-            controlMethod(c + 5, "ReadConfig", VT_I4, kReadConfig, controlThunk<C, &C::ReadConfig>),
-            controlMethod(c + 6, "WriteConfig", VT_I4, kWriteConfig,
-                          controlThunk<C, &C::WriteConfig>),
+            code<&C::SetConfiguration>(c, "SetConfiguration", kSetConfiguration),
+            code<&C::GetConfiguration>(c + 1, "GetConfiguration", kGetConfiguration),
+            onPath<&E::ClosePrograms>(c + 2, "ClosePrograms", kMachineDrive),
+            onPath<&E::StartProgram>(c + 3, "StartProgram", kMachineFile),
+            onPath<&E::StopProgram>(c + 4, "StopProgram", kMachineFile),
+            code<&C::ReadConfig>(c + 5, "ReadConfig", kReadConfig),
+            onPathWithValue<SHORT, &E::WriteConfig>(c + 6, "WriteConfig", kWriteConfig),
         }};
         std::copy(own.begin(), own.end(), members.begin() + kShared);
         members.back() =
