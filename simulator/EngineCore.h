@@ -102,6 +102,8 @@ private:
     std::optional<HandheldState> reach(SHORT machine, LONG* code);
     // Reaches the machine and resolves the path.
     LONG open(const PathArgument& argument, OpenedPath* opened);
+    // The same for a path where something must be: 2 when nothing is there.
+    LONG openExisting(const PathArgument& argument, OpenedPath* opened);
     // Both paths of a two-path request, the source first.
     LONG openBoth(const PathArgument& from, const PathArgument& to, OpenedPath* source,
                   OpenedPath* target);

@@ -50,11 +50,8 @@ LONG EngineCore::replaceable(const OpenedPath& target, SHORT flags) const {
 
 LONG EngineCore::fileInfo(const PathArgument& file, FileEntry* entry) {
     OpenedPath location;
-    if (const LONG code = open(file, &location); code != kOk) {
+    if (const LONG code = openExisting(file, &location); code != kOk) {
         return code;
-    }
-    if (!QFileInfo::exists(location.host)) {
-        return kErrorFileNotFound;
     }
     *entry = entryFor(location.host, attributesOf(location, location.knownState()));
     return kOk;
@@ -133,13 +130,10 @@ LONG EngineCore::moveFile(const PathArgument& from, const PathArgument& to, SHOR
 
 LONG EngineCore::deleteFile(const PathArgument& file) {
     OpenedPath location;
-    if (const LONG code = open(file, &location); code != kOk) {
+    if (const LONG code = openExisting(file, &location); code != kOk) {
         return code;
     }
     const QFileInfo info(location.host);
-    if (!info.exists()) {
-        return kErrorFileNotFound;
-    }
     if (info.isDir() ||
         (attributesOf(location, location.knownState()) & FILE_ATTRIBUTE_READONLY) != 0) {
         return kErrorAccessDenied;
@@ -226,13 +220,10 @@ LONG EngineCore::renameFile(const PathArgument& file, const QByteArray& newName)
 
 LONG EngineCore::setAttributes(const PathArgument& file, LONG attributes) {
     OpenedPath location;
-    if (const LONG code = open(file, &location); code != kOk) {
+    if (const LONG code = openExisting(file, &location); code != kOk) {
         return code;
     }
     const QFileInfo info(location.host);
-    if (!info.exists()) {
-        return kErrorFileNotFound;
-    }
     const quint32 value = static_cast<quint32>(attributes);
     if (location.onHandheld()) {
         const QString key = location.key();

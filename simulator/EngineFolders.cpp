@@ -98,13 +98,10 @@ LONG EngineCore::createDirectory(const PathArgument& directory) {
 
 LONG EngineCore::deleteDirectory(const PathArgument& directory) {
     OpenedPath location;
-    if (const LONG code = open(directory, &location); code != kOk) {
+    if (const LONG code = openExisting(directory, &location); code != kOk) {
         return code;
     }
     const QFileInfo info(location.host);
-    if (!info.exists()) {
-        return kErrorFileNotFound;
-    }
     if (!info.isDir()) {
         return kErrorDirectory;
     }

@@ -3,6 +3,7 @@
 #include "tanlink/EngineIds.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QThread>
 #include <algorithm>
 
@@ -61,6 +62,13 @@ LONG EngineCore::open(const PathArgument& argument, OpenedPath* opened) {
         return code;
     }
     return resolveLocation(root_, argument, opened);
+}
+
+LONG EngineCore::openExisting(const PathArgument& argument, OpenedPath* opened) {
+    if (const LONG code = open(argument, opened); code != kOk) {
+        return code;
+    }
+    return QFileInfo::exists(opened->host) ? kOk : kErrorFileNotFound;
 }
 
 LONG EngineCore::openBoth(const PathArgument& from, const PathArgument& to, OpenedPath* source,
