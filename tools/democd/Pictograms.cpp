@@ -2,8 +2,6 @@
 
 #include "tools/democd/PictogramGrid.h"
 
-#include <QPainterPath>
-
 namespace velox::democd {
 namespace {
 
@@ -119,15 +117,10 @@ void homepage(QPainter& p, const QColor& ink, const QColor& ground) {
 }
 
 void readme(QPainter& p, const QColor& ink, const QColor& ground) {
-    QPainterPath sheet;
-    sheet.moveTo(18, 6);
-    sheet.lineTo(64, 6);
-    sheet.lineTo(84, 26);
-    sheet.lineTo(84, 94);
-    sheet.lineTo(18, 94);
-    sheet.closeSubpath();
-    p.fillPath(sheet, ink);
     p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawPolygon(QPolygonF(
+        {QPointF(18, 6), QPointF(64, 6), QPointF(84, 26), QPointF(84, 94), QPointF(18, 94)}));
     p.setBrush(ground);
     p.drawPolygon(QPolygonF({QPointF(62, 8), QPointF(82, 28), QPointF(62, 28)}));
     for (int line = 0; line < 5; ++line) {
