@@ -11,20 +11,15 @@
 // information is ready when the matching callback reports success, or null
 // when the request was refused.
 
-#include "platform/com/interfaces/Unknown.h"
 #include "tanlink/EngineObjects.h"
 #include "tanlink/EngineRecords.h"
 #include "tanlink/TandemCallback.h"
+#include "tanlink/TandemEngineLink.h"
 
 namespace velox::tanlink {
 
-struct ITandemEngine : com::IUnknown {
+struct ITandemEngine : TandemEngineLink<ITandemCallback> {
     static constexpr const IID& iid = IID_ITandemEngine;
-    virtual LONG Init(ITandemCallback* callback) = 0;                                        // 1
-    virtual LONG SetConfiguration(LONG* result, LONG baud, LONG port) = 0;                   // 2
-    virtual LONG GetConfiguration(LONG* result, LONG* baud, LONG* port) = 0;                 // 3
-    virtual LONG Connect(LONG timeOutMilliseconds) = 0;                                      // 4
-    virtual LONG Disconnect() = 0;                                                           // 5
     virtual LONG GetDrives(MachinePathRecord* machine) = 0;                                  // 6
     virtual LONG GetDriveInfo(MachinePathRecord* drive, ITandemDrive** info) = 0;            // 7
     virtual LONG LabelDrive(MachinePathRecord* drive, const char* label) = 0;                // 8

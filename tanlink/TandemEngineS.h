@@ -11,20 +11,15 @@
 // writes the owner text, NUL-terminated and cut to `size` bytes, and the
 // machine type.
 
-#include "platform/com/interfaces/Unknown.h"
 #include "tanlink/EngineObjects.h"
 #include "tanlink/EngineRecords.h"
 #include "tanlink/TandemCallbackS.h"
+#include "tanlink/TandemEngineLink.h"
 
 namespace velox::tanlink {
 
-struct ITandemEngineS : com::IUnknown {
+struct ITandemEngineS : TandemEngineLink<ITandemCallbackS> {
     static constexpr const IID& iid = IID_ITandemEngineS;
-    virtual LONG Init(ITandemCallbackS* callback) = 0;                                      // 1
-    virtual LONG SetConfiguration(LONG* result, LONG baud, LONG port) = 0;                  // 2
-    virtual LONG GetConfiguration(LONG* result, LONG* baud, LONG* port) = 0;                // 3
-    virtual LONG Connect(LONG timeOutMilliseconds) = 0;                                     // 4
-    virtual LONG Disconnect() = 0;                                                          // 5
     virtual LONG GetDrives(MachinePathRecord* machine, char* drives, LONG size) = 0;        // 6
     virtual LONG GetDriveInfo(MachinePathRecord* drive, ITandemDrive** info) = 0;           // 7
     virtual LONG LabelDrive(MachinePathRecord* drive, const char* label) = 0;               // 8
