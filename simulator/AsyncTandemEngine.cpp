@@ -30,10 +30,6 @@ template <typename Object, typename Out, typename Fn> LONG deliver(Out** out, Fn
 
 } // namespace
 
-AsyncTandemEngine* AsyncTandemEngine::create(const QString& handheldRoot) {
-    return new AsyncTandemEngine(handheldRoot);
-}
-
 AsyncTandemEngine::AsyncTandemEngine(const QString& handheldRoot)
     : TandemEngineBase(handheldRoot) {}
 

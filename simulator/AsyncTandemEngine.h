@@ -25,9 +25,6 @@ using tanlink::MachinePathRecord;
 class AsyncTandemEngine final
     : public TandemEngineBase<AsyncTandemEngine, tanlink::ITandemEngine, ITandemCallback> {
 public:
-    // A new engine with one reference, on the handheld in `handheldRoot`.
-    static AsyncTandemEngine* create(const QString& handheldRoot);
-
     LONG Init(ITandemCallback* callback) override;
     LONG GetDrives(MachinePathRecord* machine) override;
     LONG GetDriveInfo(MachinePathRecord* drive, tanlink::ITandemDrive** info) override;

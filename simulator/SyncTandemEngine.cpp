@@ -39,10 +39,6 @@ void copyDriveEntries(const QByteArray& list, char* drives, LONG size) {
 
 } // namespace
 
-SyncTandemEngine* SyncTandemEngine::create(const QString& handheldRoot) {
-    return new SyncTandemEngine(handheldRoot);
-}
-
 SyncTandemEngine::SyncTandemEngine(const QString& handheldRoot) : TandemEngineBase(handheldRoot) {}
 
 LONG SyncTandemEngine::Init(ITandemCallbackS* callback) {

@@ -19,9 +19,6 @@ using tanlink::MachinePathRecord;
 class SyncTandemEngine final
     : public TandemEngineBase<SyncTandemEngine, tanlink::ITandemEngineS, ITandemCallbackS> {
 public:
-    // A new engine with one reference, on the handheld in `handheldRoot`.
-    static SyncTandemEngine* create(const QString& handheldRoot);
-
     LONG Init(ITandemCallbackS* callback) override;
     LONG GetDrives(MachinePathRecord* machine, char* drives, LONG size) override;
     LONG GetDriveInfo(MachinePathRecord* drive, tanlink::ITandemDrive** info) override;

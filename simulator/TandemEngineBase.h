@@ -42,6 +42,9 @@ public:
     using MachinePathRecord = tanlink::MachinePathRecord;
     using ITandemCallback = tanlink::ITandemCallback;
 
+    // A new engine with one reference, on the handheld in `handheldRoot`.
+    static Derived* create(const QString& handheldRoot) { return new Derived(handheldRoot); }
+
     LONG SetConfiguration(LONG* result, LONG baud, LONG port) override {
         if (result == nullptr) {
             return tanlink::kErrorInvalidParameter;
