@@ -46,10 +46,7 @@ const InterfaceInfo& CTanlinkCtrl::dispatchInterface() {
 }
 
 IDispatch* CTanlinkCtrl::GetDirectory(SHORT machine, BSTR directory) {
-    ITandemEngine* e = requireEngine();
-    MachinePathRecord rec;
-    packOrFail(machine, directory, rec);
-    return objectFrom<CTdmDirObj>([&](ITandemDirectory** slot) { e->GetDirectory(&rec, slot); });
+    return objectOnPath<CTdmDirObj, &ITandemEngine::GetDirectory>(machine, directory);
 }
 
 LONG CTanlinkCtrl::GetDrives(SHORT machine) {
@@ -63,10 +60,7 @@ LONG CTanlinkCtrl::GetDrives(SHORT machine) {
 }
 
 IDispatch* CTanlinkCtrl::GetDriveInfo(SHORT machine, BSTR driveName) {
-    ITandemEngine* e = requireEngine();
-    MachinePathRecord rec;
-    packOrFail(machine, driveName, rec);
-    return objectFrom<CTdmDrive>([&](ITandemDrive** slot) { e->GetDriveInfo(&rec, slot); });
+    return objectOnPath<CTdmDrive, &ITandemEngine::GetDriveInfo>(machine, driveName);
 }
 
 BSTR CTanlinkCtrl::ParseFile(BSTR part1, BSTR part2, BSTR part3, SHORT* driveLen, SHORT* dirLen,
@@ -87,10 +81,7 @@ BSTR CTanlinkCtrl::ParseFile(BSTR part1, BSTR part2, BSTR part3, SHORT* driveLen
 }
 
 IDispatch* CTanlinkCtrl::GetFileInfo(SHORT machine, BSTR fileName) {
-    ITandemEngine* e = requireEngine();
-    MachinePathRecord rec;
-    packOrFail(machine, fileName, rec);
-    return objectFrom<CTdmFile>([&](ITandemFile** slot) { e->GetFileInfo(&rec, slot); });
+    return objectOnPath<CTdmFile, &ITandemEngine::GetFileInfo>(machine, fileName);
 }
 
 LONG CTanlinkCtrl::GetMachineInfo(SHORT machine) {

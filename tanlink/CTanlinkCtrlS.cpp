@@ -8,6 +8,7 @@
 #include "tanlink/LinkControlMembers.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace velox::tanlink {
@@ -70,25 +71,33 @@ ITandemEngineS* CTanlinkCtrlS::engineFor(LONG* lError) {
     return e;
 }
 
-IDispatch* CTanlinkCtrlS::GetDirectory(SHORT machine, BSTR directory, LONG* lError,
-                                       SHORT* numFiles) {
+template <typename Object, typename Call>
+IDispatch* CTanlinkCtrlS::objectOnPath(SHORT machine, BSTR path, LONG* lError, Call&& call) {
     ITandemEngineS* e = engineFor(lError);
     if (e == nullptr) {
         return nullptr;
     }
     MachinePathRecord rec;
-    if (const LONG packed = packMachinePath(machine, qStringFromBstr(directory), rec);
-        packed != kOk) {
+    if (const LONG packed = packMachinePath(machine, qStringFromBstr(path), rec); packed != kOk) {
         setCode(lError, packed);
         return nullptr;
     }
-    return objectFrom<CTdmDirObj>([&](ITandemDirectory** slot) {
-        SHORT count = 0;
-        setCode(lError, e->GetDirectory(&rec, slot, &count));
-        if (numFiles != nullptr) {
-            *numFiles = count;
-        }
-    });
+    return objectFrom<Object>(
+        [&](auto** slot) { setCode(lError, std::invoke(call, e, &rec, slot)); });
+}
+
+IDispatch* CTanlinkCtrlS::GetDirectory(SHORT machine, BSTR directory, LONG* lError,
+                                       SHORT* numFiles) {
+    return objectOnPath<CTdmDirObj>(
+        machine, directory, lError,
+        [numFiles](ITandemEngineS* e, MachinePathRecord* rec, ITandemDirectory** slot) {
+            SHORT count = 0;
+            const LONG code = e->GetDirectory(rec, slot, &count);
+            if (numFiles != nullptr) {
+                *numFiles = count;
+            }
+            return code;
+        });
 }
 
 BSTR CTanlinkCtrlS::GetDrives(SHORT machine, LONG* lError) {
@@ -104,18 +113,7 @@ BSTR CTanlinkCtrlS::GetDrives(SHORT machine, LONG* lError) {
 }
 
 IDispatch* CTanlinkCtrlS::GetDriveInfo(SHORT machine, BSTR driveName, LONG* lError) {
-    ITandemEngineS* e = engineFor(lError);
-    if (e == nullptr) {
-        return nullptr;
-    }
-    MachinePathRecord rec;
-    if (const LONG packed = packMachinePath(machine, qStringFromBstr(driveName), rec);
-        packed != kOk) {
-        setCode(lError, packed);
-        return nullptr;
-    }
-    return objectFrom<CTdmDrive>(
-        [&](ITandemDrive** slot) { setCode(lError, e->GetDriveInfo(&rec, slot)); });
+    return objectOnPath<CTdmDrive>(machine, driveName, lError, &ITandemEngineS::GetDriveInfo);
 }
 
 BSTR CTanlinkCtrlS::ParseFile(BSTR part1, BSTR part2, BSTR part3, SHORT* /*driveLen*/,
@@ -126,18 +124,7 @@ BSTR CTanlinkCtrlS::ParseFile(BSTR part1, BSTR part2, BSTR part3, SHORT* /*drive
 }
 
 IDispatch* CTanlinkCtrlS::GetFileInfo(SHORT machine, BSTR fileName, LONG* lError) {
-    ITandemEngineS* e = engineFor(lError);
-    if (e == nullptr) {
-        return nullptr;
-    }
-    MachinePathRecord rec;
-    if (const LONG packed = packMachinePath(machine, qStringFromBstr(fileName), rec);
-        packed != kOk) {
-        setCode(lError, packed);
-        return nullptr;
-    }
-    return objectFrom<CTdmFile>(
-        [&](ITandemFile** slot) { setCode(lError, e->GetFileInfo(&rec, slot)); });
+    return objectOnPath<CTdmFile>(machine, fileName, lError, &ITandemEngineS::GetFileInfo);
 }
 
 BSTR CTanlinkCtrlS::GetMachineOwnerInfo(SHORT machine, LONG* lError) {

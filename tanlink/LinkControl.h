@@ -246,6 +246,16 @@ protected:
     // that does not fit fails the call.
     static void packOrFail(SHORT machine, BSTR path, MachinePathRecord& rec);
 
+    // A request that returns automation object `Object` for a path: the
+    // engine method `call` fills its engine object (objectFrom). No engine,
+    // or a path that does not fit, fails the call.
+    template <typename Object, auto call> com::IDispatch* objectOnPath(SHORT machine, BSTR path) {
+        Engine* e = requireEngine();
+        MachinePathRecord rec;
+        packOrFail(machine, path, rec);
+        return objectFrom<Object>([&](auto** slot) { (e->*call)(&rec, slot); });
+    }
+
     // ParseFile of both controls: empty parts reach the engine as null.
     BSTR parse(BSTR part1, BSTR part2, BSTR part3, ParseRecord& parsed);
 
