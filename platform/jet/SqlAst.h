@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace velox::jet::sql {
@@ -25,6 +26,9 @@ struct Expr {
     bool negated = false; // NOT LIKE, NOT IN, IS NOT NULL
     std::vector<std::unique_ptr<Expr>> args;
     std::shared_ptr<const LikePattern> pattern; // Like with a literal pattern
+    // In whose items are all whole numbers: those numbers, sorted, for a
+    // whole-number subject to be looked up in.
+    std::optional<std::vector<qint64>> wholeNumbers;
 };
 using ExprPtr = std::unique_ptr<Expr>;
 

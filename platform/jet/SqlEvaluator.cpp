@@ -4,6 +4,8 @@
 #include "platform/jet/LikePattern.h"
 #include "platform/jet/TextCollation.h"
 
+#include <algorithm>
+
 namespace velox::jet::sql {
 
 namespace {
@@ -169,6 +171,12 @@ Value inList(const Expr& e, RowValues& row) {
     const Value& subject = operand(*e.args[0], row, computed);
     if (isNull(subject)) {
         return Null{};
+    }
+    if (e.wholeNumbers) {
+        if (const auto* n = std::get_if<qint64>(&subject)) {
+            return std::binary_search(e.wholeNumbers->begin(), e.wholeNumbers->end(), *n) !=
+                   e.negated;
+        }
     }
     bool sawNull = false;
     Value item;

@@ -4,6 +4,8 @@
 #include "platform/jet/LikePattern.h"
 #include "platform/jet/SqlLexer.h"
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace velox::jet::sql {
@@ -20,6 +22,40 @@ bool isReserved(const Token& t) {
         }
     }
     return false;
+}
+
+// The whole number an operand stands for when it is one: a literal, with
+// any signs before it.
+std::optional<qint64> wholeNumber(const Expr& e) {
+    if (e.kind == ExprKind::Literal) {
+        if (const auto* n = std::get_if<qint64>(&e.literal)) {
+            return *n;
+        }
+        return std::nullopt;
+    }
+    if (e.kind != ExprKind::Negate) {
+        return std::nullopt;
+    }
+    const auto inner = wholeNumber(*e.args[0]);
+    if (!inner || *inner == std::numeric_limits<qint64>::min()) {
+        return std::nullopt;
+    }
+    return -*inner;
+}
+
+// The sorted numbers of an IN list whose items are all whole numbers.
+std::optional<std::vector<qint64>> wholeNumberList(const Expr& in) {
+    std::vector<qint64> numbers;
+    numbers.reserve(in.args.size() - 1);
+    for (std::size_t i = 1; i < in.args.size(); ++i) {
+        const auto n = wholeNumber(*in.args[i]);
+        if (!n) {
+            return std::nullopt;
+        }
+        numbers.push_back(*n);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
 }
 
 class Parser {
@@ -288,6 +324,7 @@ private:
             next();
             break;
         }
+        node->wholeNumbers = wholeNumberList(*node);
         return node;
     }
 

@@ -89,6 +89,16 @@ TEST_F(Sql, WhereClauses) {
         {"Num NOT IN (2, 7, 64)", {1, 6}},
         {"Num IN (2, NULL)", {2}},
         {"NOT (Num IN (2, NULL))", {}}, // unknown stays unknown under NOT
+        // Lists of whole numbers: signs, repeats, numbers worked out from the row.
+        {"Num IN (-3, 7, 7, 64)", {4, 5, 6}},
+        {"Num NOT IN (64, -3, -3)", {1, 2, 5}},
+        {"-Num IN (3, -6)", {1, 6}},
+        // Other items and other subjects are compared one by one as numbers.
+        {"Num IN (2, 6.0)", {1, 2}},
+        {"Num IN (6.5, 7)", {5}},
+        {"Num IN (Index, 64)", {2, 4}},
+        {"Done IN (-1)", {1, 3, 6}},
+        {"Done NOT IN (1, 2)", {1, 2, 3, 4, 5, 6}},
         {"Num IS NULL", {3}},
         {"Num IS NOT NULL", {1, 2, 4, 5, 6}},
         {"Name IS NULL OR Num IS NULL", {3, 5}},
@@ -172,6 +182,7 @@ TEST_F(Sql, RejectedStatementsRaiseJetNumbers) {
         {"SELECT * FROM Items ORDER BY Colour", errors::TooFewParameters},
         {"SELECT * FROM Items WHERE Name = 1", errors::TypeMismatch},
         {"SELECT * FROM Items WHERE Num IN ('a')", errors::TypeMismatch},
+        {"SELECT * FROM Items WHERE Name IN (1, 2)", errors::TypeMismatch},
         {"DELETE FROM Items", errors::InvalidSqlStatement},
         {"", errors::InvalidSqlStatement},
         {"SELECT * Items", errors::SyntaxErrorInFrom},
