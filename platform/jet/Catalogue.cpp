@@ -22,16 +22,18 @@ Catalogue::Catalogue(const JetFile& file) {
     }
     TableScanner scan(file, objects);
     while (scan.next()) {
-        const auto& f = scan.fields();
+        const auto field = [&scan](int column) {
+            return scan.field(static_cast<std::size_t>(column));
+        };
         const Value t = ValueDecoder::decode(file, objects.columns[static_cast<std::size_t>(type)],
-                                             f[static_cast<std::size_t>(type)]);
+                                             field(type));
         if (!std::holds_alternative<qint64>(t) || (std::get<qint64>(t) & 0x7f) != ObjectTable) {
             continue;
         }
         const Value n = ValueDecoder::decode(file, objects.columns[static_cast<std::size_t>(name)],
-                                             f[static_cast<std::size_t>(name)]);
-        const Value i = ValueDecoder::decode(file, objects.columns[static_cast<std::size_t>(id)],
-                                             f[static_cast<std::size_t>(id)]);
+                                             field(name));
+        const Value i =
+            ValueDecoder::decode(file, objects.columns[static_cast<std::size_t>(id)], field(id));
         if (!isText(n) || !std::holds_alternative<qint64>(i)) {
             continue;
         }
@@ -39,9 +41,8 @@ Catalogue::Catalogue(const JetFile& file) {
         e.name = std::get<QString>(n);
         e.page = static_cast<std::uint32_t>(std::get<qint64>(i)) & 0x00ffffff;
         if (flags >= 0) {
-            const Value fl =
-                ValueDecoder::decode(file, objects.columns[static_cast<std::size_t>(flags)],
-                                     f[static_cast<std::size_t>(flags)]);
+            const Value fl = ValueDecoder::decode(
+                file, objects.columns[static_cast<std::size_t>(flags)], field(flags));
             if (const auto* v = std::get_if<qint64>(&fl)) {
                 e.system = (static_cast<std::uint32_t>(*v) & SystemObjectFlags) != 0;
             }

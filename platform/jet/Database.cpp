@@ -32,7 +32,7 @@ public:
         const auto c = static_cast<std::size_t>(column);
         if (!have_[c]) {
             values_[c] =
-                ValueDecoder::decode(scan_.file(), scan_.table().columns[c], scan_.fields()[c]);
+                ValueDecoder::decode(scan_.file(), scan_.table().columns[c], scan_.field(c));
             have_[c] = 1;
         }
         return values_[c];
@@ -46,7 +46,7 @@ public:
         if (have_[c] || !text || scan_.file().version() != format::Version::Jet4) {
             return std::nullopt;
         }
-        const FieldSlice& field = scan_.fields()[c];
+        const FieldSlice field = scan_.field(c);
         if (!field.present) {
             return Value(Null{});
         }

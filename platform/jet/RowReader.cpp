@@ -2,6 +2,8 @@
 
 #include "platform/jet/JetError.h"
 
+#include <algorithm>
+
 namespace velox::jet {
 
 using namespace format;
@@ -15,104 +17,137 @@ namespace {
 
 } // namespace
 
-void RowReader::crack(Version version, const TableDef& table, const char* row, int size,
-                      std::vector<FieldSlice>& out) {
-    const bool jet3 = version == Version::Jet3;
-    const int countSize = jet3 ? 1 : 2;
-    if (size < countSize) {
-        damagedRow();
-    }
-    const int rowColumns = jet3 ? static_cast<std::uint8_t>(row[0]) : u16(row);
-    const int maskSize = (rowColumns + 7) / 8;
-    if (size < countSize + maskSize) {
-        damagedRow();
-    }
-    const char* mask = row + size - maskSize;
-
-    // Offsets of the variable-length fields; the entry after the last is the end.
-    int varCount = 0;
-    int varOffsets[260];
-    if (table.varColumns > 0) {
-        if (jet3) {
-            const int varLenAt = size - maskSize - 1;
-            if (varLenAt < countSize) {
-                damagedRow();
-            }
-            varCount = static_cast<std::uint8_t>(row[varLenAt]);
-            int jumps = (size - 1) / 256;
-            const int tableAt = varLenAt - jumps - 1;
-            if (tableAt - varCount < countSize) {
-                damagedRow();
-            }
-            if ((tableAt - countSize - varCount) / 256 < jumps) {
-                --jumps;
-            }
-            const int entriesAt = varLenAt - jumps - 1;
-            if (entriesAt - varCount < countSize) {
-                damagedRow();
-            }
-            int used = 0;
-            for (int i = 0; i <= varCount; ++i) {
-                while (used < jumps && i == static_cast<std::uint8_t>(row[varLenAt - 1 - used])) {
-                    ++used;
-                }
-                varOffsets[i] = static_cast<std::uint8_t>(row[entriesAt - i]) + 256 * used;
-            }
-        } else {
-            const int varLenAt = size - maskSize - 2;
-            if (varLenAt < countSize) {
-                damagedRow();
-            }
-            varCount = u16(row + varLenAt);
-            if (varCount > 256 || varLenAt - 2 * varCount - 2 < countSize) {
-                damagedRow();
-            }
-            for (int i = 0; i < varCount; ++i) {
-                varOffsets[i] = u16(row + varLenAt - std::ptrdiff_t{2} * (i + 1));
-            }
-            varOffsets[varCount] = u16(row + varLenAt - std::ptrdiff_t{2} * varCount - 2);
-        }
-        const int limit = size - maskSize;
-        for (int i = 0; i <= varCount; ++i) {
-            if (varOffsets[i] < countSize || varOffsets[i] > limit ||
-                (i > 0 && varOffsets[i] < varOffsets[i - 1])) {
-                damagedRow();
-            }
-        }
-    }
-
-    out.assign(table.columns.size(), FieldSlice{});
-    for (std::size_t i = 0; i < table.columns.size(); ++i) {
-        const ColumnDef& c = table.columns[i];
-        FieldSlice& f = out[i];
-        const bool bit = c.number < rowColumns &&
-                         ((static_cast<std::uint8_t>(mask[c.number / 8]) >> (c.number % 8)) & 1);
-        if (c.type == ColumnType::Boolean) {
-            f.present = true;
-            f.flag = bit;
+RowReader::RowReader(Version version, const TableDef& table)
+    : table_(table), jet3_(version == Version::Jet3), countSize_(jet3_ ? 1 : 2) {
+    for (const ColumnDef& c : table.columns) {
+        if (c.type == ColumnType::Boolean || !c.isFixed()) {
             continue;
         }
-        if (!bit) {
-            continue;
+        const int length = fixedSize(c.type);
+        sizelessFixed_ = sizelessFixed_ || length == 0;
+        fixedEnd_ = std::max(fixedEnd_, countSize_ + c.fixedOffset + length);
+    }
+}
+
+void RowReader::read(const char* row, int size) {
+    row_ = row;
+    size_ = size;
+    if (size < countSize_) {
+        damagedRow();
+    }
+    rowColumns_ = jet3_ ? static_cast<std::uint8_t>(row[0]) : u16(row);
+    maskSize_ = (rowColumns_ + 7) / 8;
+    if (size < countSize_ + maskSize_) {
+        damagedRow();
+    }
+    mask_ = row + size - maskSize_;
+    varCount_ = 0;
+    if (table_.varColumns > 0) {
+        readVariableOffsets();
+    }
+    if (sizelessFixed_ || fixedEnd_ > size - maskSize_) {
+        checkFixedFields();
+    }
+}
+
+void RowReader::readVariableOffsets() {
+    if (jet3_) {
+        const int varLenAt = size_ - maskSize_ - 1;
+        if (varLenAt < countSize_) {
+            damagedRow();
         }
-        if (c.isFixed()) {
-            const int at = countSize + c.fixedOffset;
-            const int length = fixedSize(c.type);
-            if (length == 0 || at + length > size - maskSize) {
-                damagedRow();
-            }
-            f.present = true;
-            f.data = row + at;
-            f.size = length;
-        } else {
-            if (c.varIndex >= varCount) {
-                continue;
-            }
-            f.present = true;
-            f.data = row + varOffsets[c.varIndex];
-            f.size = varOffsets[c.varIndex + 1] - varOffsets[c.varIndex];
+        readJet3Offsets(varLenAt);
+    } else {
+        const int varLenAt = size_ - maskSize_ - 2;
+        if (varLenAt < countSize_) {
+            damagedRow();
+        }
+        varCount_ = u16(row_ + varLenAt);
+        if (varCount_ > 256 || varLenAt - 2 * varCount_ - 2 < countSize_) {
+            damagedRow();
+        }
+        for (int i = 0; i < varCount_; ++i) {
+            varOffsets_[static_cast<std::size_t>(i)] =
+                u16(row_ + varLenAt - std::ptrdiff_t{2} * (i + 1));
+        }
+        varOffsets_[static_cast<std::size_t>(varCount_)] =
+            u16(row_ + varLenAt - std::ptrdiff_t{2} * varCount_ - 2);
+    }
+    const int limit = size_ - maskSize_;
+    for (std::size_t i = 0; i <= static_cast<std::size_t>(varCount_); ++i) {
+        if (varOffsets_[i] < countSize_ || varOffsets_[i] > limit ||
+            (i > 0 && varOffsets_[i] < varOffsets_[i - 1])) {
+            damagedRow();
         }
     }
+}
+
+// Jet 3 keeps one byte per offset, with a table of the places where the
+// offsets pass another 256 bytes.
+void RowReader::readJet3Offsets(int varLenAt) {
+    const char* row = row_;
+    varCount_ = static_cast<std::uint8_t>(row[varLenAt]);
+    int jumps = (size_ - 1) / 256;
+    const int tableAt = varLenAt - jumps - 1;
+    if (tableAt - varCount_ < countSize_) {
+        damagedRow();
+    }
+    if ((tableAt - countSize_ - varCount_) / 256 < jumps) {
+        --jumps;
+    }
+    const int entriesAt = varLenAt - jumps - 1;
+    if (entriesAt - varCount_ < countSize_) {
+        damagedRow();
+    }
+    int used = 0;
+    for (int i = 0; i <= varCount_; ++i) {
+        while (used < jumps && i == static_cast<std::uint8_t>(row[varLenAt - 1 - used])) {
+            ++used;
+        }
+        varOffsets_[static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(row[entriesAt - i]) + 256 * used;
+    }
+}
+
+// Every fixed-length field the mask marks present has to lie in the fixed area.
+void RowReader::checkFixedFields() const {
+    for (std::size_t i = 0; i < table_.columns.size(); ++i) {
+        const ColumnDef& c = table_.columns[i];
+        if (c.type == ColumnType::Boolean || !c.isFixed() || !field(i).present) {
+            continue;
+        }
+        const int at = countSize_ + c.fixedOffset;
+        const int length = fixedSize(c.type);
+        if (length == 0 || at + length > size_ - maskSize_) {
+            damagedRow();
+        }
+    }
+}
+
+FieldSlice RowReader::field(std::size_t column) const {
+    const ColumnDef& c = table_.columns[column];
+    FieldSlice f;
+    const bool bit = c.number < rowColumns_ &&
+                     ((static_cast<std::uint8_t>(mask_[c.number / 8]) >> (c.number % 8)) & 1);
+    if (c.type == ColumnType::Boolean) {
+        f.present = true;
+        f.flag = bit;
+        return f;
+    }
+    if (!bit) {
+        return f;
+    }
+    if (c.isFixed()) {
+        f.present = true;
+        f.data = row_ + countSize_ + c.fixedOffset;
+        f.size = fixedSize(c.type);
+    } else if (c.varIndex < varCount_) {
+        const auto v = static_cast<std::size_t>(c.varIndex);
+        f.present = true;
+        f.data = row_ + varOffsets_[v];
+        f.size = varOffsets_[v + 1] - varOffsets_[v];
+    }
+    return f;
 }
 
 bool locateRow(const JetFile& file, const char* page, int slot, RowLocation& out,

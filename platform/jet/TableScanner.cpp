@@ -8,7 +8,7 @@ namespace velox::jet {
 using namespace format;
 
 TableScanner::TableScanner(const JetFile& file, const TableDef& table)
-    : file_(file), table_(table) {
+    : file_(file), table_(table), row_(file.version(), table) {
     const std::uint32_t pointer = table.usedPages;
     const char* mapPage = file.page(pointer >> 8);
     if (mapPage == nullptr || mapPage[0] != PageData) {
@@ -28,9 +28,8 @@ bool TableScanner::next() {
     const DataPageLayout& l = file_.version() == Version::Jet3 ? DataPageJet3 : DataPageJet4;
     for (;;) {
         while (page_ != nullptr && slot_ < slots_) {
-            RowLocation row;
-            if (locateRow(file_, page_, slot_++, row)) {
-                RowReader::crack(file_.version(), table_, row.data, row.size, fields_);
+            if (locateRow(file_, page_, slot_++, location_)) {
+                row_.read(location_.data, location_.size);
                 return true;
             }
         }

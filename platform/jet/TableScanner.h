@@ -17,7 +17,10 @@ public:
 
     // Moves to the next live row; false after the last.
     bool next();
-    [[nodiscard]] const std::vector<FieldSlice>& fields() const { return fields_; }
+    // A field of the current row, by index into the table's columns.
+    [[nodiscard]] FieldSlice field(std::size_t column) const { return row_.field(column); }
+    // Where the current row is stored.
+    [[nodiscard]] const RowLocation& location() const { return location_; }
     [[nodiscard]] const JetFile& file() const { return file_; }
     [[nodiscard]] const TableDef& table() const { return table_; }
 
@@ -29,7 +32,8 @@ private:
     const char* page_ = nullptr;
     int slot_ = 0;
     int slots_ = 0;
-    std::vector<FieldSlice> fields_;
+    RowReader row_;
+    RowLocation location_;
 };
 
 } // namespace velox::jet

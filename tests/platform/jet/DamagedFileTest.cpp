@@ -122,6 +122,25 @@ TEST_F(DamagedFile, LoopingChainsAreCaught) {
     EXPECT_EQ(readEverything(path()), errors::UnrecognizedFormat);
 }
 
+TEST_F(DamagedFile, FixedFieldsReachingIntoTheNullMaskAreCaught) {
+    // A row of two fixed fields, N = 256 and I = 0x1234: count, N, I, mask.
+    DatabaseSpec plan;
+    TableSpec t;
+    t.name = QStringLiteral("Sizes");
+    t.columns = {{QStringLiteral("N"), ColumnType::Long},
+                 {QStringLiteral("I"), ColumnType::Integer}};
+    t.rows = {{qint64(256), qint64(0x1234)}};
+    plan.tables = {t};
+    QByteArray bytes = JetWriter::build(plan);
+    const qsizetype at = bytes.indexOf(QByteArray("\x02\x00\x00\x01\x00\x00\x34\x12\x03", 9));
+    ASSERT_GE(at, 0);
+    // 42 columns take a mask of six bytes: the fixed area shrinks to one byte,
+    // and the mask's first byte, N's second, still marks N present.
+    bytes[at] = 42;
+    writeAll(path(), bytes);
+    EXPECT_EQ(readEverything(path()), errors::UnrecognizedFormat);
+}
+
 TEST_F(DamagedFile, RandomDamageToRealAndWrittenFilesNeverCrashesOrHangs) {
     const QByteArray access = readAll(samplesDir() + QStringLiteral("/V2003-test.mdb"));
     ASSERT_FALSE(access.isEmpty());
