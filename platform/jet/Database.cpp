@@ -6,6 +6,7 @@
 #include "platform/jet/LongValueReader.h"
 #include "platform/jet/SqlEvaluator.h"
 #include "platform/jet/SqlParser.h"
+#include "platform/jet/StoredRows.h"
 #include "platform/jet/TableDefReader.h"
 #include "platform/jet/TableScanner.h"
 #include "platform/jet/TextCodec.h"
@@ -64,6 +65,22 @@ public:
         return Value(search->foundIn(bytes.data(), static_cast<int>(bytes.size())));
     }
 
+    // Follows the long values (memos, OLE objects) of the columns that are
+    // not decoded yet, raising what decoding them would raise.
+    void checkLongValues(const std::vector<int>& columns) {
+        for (int column : columns) {
+            const auto c = static_cast<std::size_t>(column);
+            const format::ColumnType type = scan_.table().columns[c].type;
+            if (have_[c] || (type != format::ColumnType::Memo && type != format::ColumnType::Ole)) {
+                continue;
+            }
+            const FieldSlice field = scan_.field(c);
+            if (field.present) {
+                LongValueReader::view(scan_.file(), field.data, field.size, scratch_);
+            }
+        }
+    }
+
 private:
     const TableScanner& scan_;
     std::vector<Value> values_;
@@ -92,7 +109,7 @@ int compareKeys(const OrderKey& a, const OrderKey& b) {
     return sql::compareForOrder(a.value, b.value);
 }
 
-void ensureOpen(const std::unique_ptr<JetFile>& file) {
+void ensureOpen(const std::shared_ptr<const JetFile>& file) {
     if (!file) {
         throw JetError(errors::ObjectClosed, QStringLiteral("Object invalid or no longer set."));
     }
@@ -161,7 +178,7 @@ std::vector<int> orderColumns(sql::SelectStatement& s, const TableDef& table) {
 
 // The rows that meet the WHERE clause, with their ORDER BY keys when there are any.
 struct Matches {
-    std::vector<std::vector<Value>> rows;
+    std::vector<RowLocation> rows;
     std::vector<std::vector<OrderKey>> sortKeys;
 };
 
@@ -178,12 +195,8 @@ Matches matchingRows(const JetFile& file, const TableDef& table, const sql::Expr
                 continue;
             }
         }
-        std::vector<Value> out;
-        out.reserve(selected.size());
-        for (int c : selected) {
-            out.push_back(row.value(c));
-        }
-        matches.rows.push_back(std::move(out));
+        row.checkLongValues(selected);
+        matches.rows.push_back(scan.location());
         if (!keys.empty()) {
             std::vector<OrderKey> k;
             k.reserve(keys.size());
@@ -210,10 +223,10 @@ void sortRows(Matches& matches, const std::vector<sql::OrderItem>& orderBy) {
         }
         return false;
     });
-    std::vector<std::vector<Value>> sorted;
+    std::vector<RowLocation> sorted;
     sorted.reserve(matches.rows.size());
     for (std::size_t i : order) {
-        sorted.push_back(std::move(matches.rows[i]));
+        sorted.push_back(matches.rows[i]);
     }
     matches.rows = std::move(sorted);
 }
@@ -269,7 +282,7 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& statement) {
     if (!entry) {
         tableNotFound(s.table);
     }
-    const TableDef table = TableDefReader::read(*file_, entry->page, entry->name);
+    TableDef table = TableDefReader::read(*file_, entry->page, entry->name);
     bindNames(s, table);
     Selection selection = selectedColumns(s, table);
     const std::vector<int> keys = orderColumns(s, table);
@@ -277,7 +290,10 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& statement) {
     if (!keys.empty()) {
         sortRows(matches, s.orderBy);
     }
-    return std::make_unique<Recordset>(std::move(selection.names), std::move(matches.rows));
+    return std::make_unique<Recordset>(std::move(selection.names),
+                                       std::make_unique<StoredRows>(file_, std::move(table),
+                                                                    std::move(selection.columns),
+                                                                    std::move(matches.rows)));
 }
 
 } // namespace velox::jet

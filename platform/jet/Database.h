@@ -39,7 +39,7 @@ private:
     Database() = default;
     const Catalogue& catalogue();
     QString name_;
-    std::unique_ptr<JetFile> file_;
+    std::shared_ptr<const JetFile> file_;
     std::unique_ptr<Catalogue> catalogue_;
 };
 

@@ -10,8 +10,19 @@ namespace {
 }
 } // namespace
 
-Recordset::Recordset(QStringList fieldNames, std::vector<std::vector<Value>> rows)
-    : names_(std::move(fieldNames)), rows_(std::move(rows)), reached_(rows_.empty() ? 0 : 1) {}
+Recordset::Recordset(QStringList fieldNames, std::unique_ptr<ResultRows> rows)
+    : names_(std::move(fieldNames)), rows_(std::move(rows)), reached_(size() == 0 ? 0 : 1) {
+    if (reached_ > 0) {
+        rows_->read(0, current_);
+    }
+}
+
+void Recordset::moveTo(std::size_t position) {
+    if (position != position_ && position < size()) {
+        rows_->read(position, current_);
+    }
+    position_ = position;
+}
 
 void Recordset::checkOpen() const {
     if (!open_) {
@@ -26,38 +37,38 @@ int Recordset::recordCount() const {
 
 bool Recordset::eof() const {
     checkOpen();
-    return position_ >= rows_.size();
+    return position_ >= size();
 }
 
 bool Recordset::bof() const {
     checkOpen();
-    return rows_.empty();
+    return size() == 0;
 }
 
 void Recordset::moveFirst() {
     checkOpen();
-    if (rows_.empty()) {
+    if (size() == 0) {
         noCurrentRecord();
     }
-    position_ = 0;
+    moveTo(0);
 }
 
 void Recordset::moveNext() {
     checkOpen();
-    if (position_ >= rows_.size()) {
+    if (position_ >= size()) {
         noCurrentRecord();
     }
-    ++position_;
-    reached_ = std::max(reached_, std::min(position_ + 1, rows_.size()));
+    moveTo(position_ + 1);
+    reached_ = std::max(reached_, std::min(position_ + 1, size()));
 }
 
 void Recordset::moveLast() {
     checkOpen();
-    if (rows_.empty()) {
+    if (size() == 0) {
         noCurrentRecord();
     }
-    position_ = rows_.size() - 1;
-    reached_ = rows_.size();
+    moveTo(size() - 1);
+    reached_ = size();
 }
 
 const Value& Recordset::field(const QString& name) const {
@@ -75,10 +86,10 @@ const Value& Recordset::field(int index) const {
     if (index < 0 || index >= names_.size()) {
         throw JetError(errors::ItemNotFound, QStringLiteral("Item not found in this collection."));
     }
-    if (position_ >= rows_.size()) {
+    if (position_ >= size()) {
         noCurrentRecord();
     }
-    return rows_[position_][static_cast<std::size_t>(index)];
+    return current_[static_cast<std::size_t>(index)];
 }
 
 const QStringList& Recordset::fieldNames() const {
@@ -89,7 +100,8 @@ const QStringList& Recordset::fieldNames() const {
 void Recordset::close() {
     checkOpen();
     open_ = false;
-    rows_.clear();
+    rows_.reset();
+    current_.clear();
 }
 
 } // namespace velox::jet

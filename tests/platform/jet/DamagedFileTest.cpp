@@ -112,6 +112,18 @@ TEST_F(DamagedFile, LoopingChainsAreCaught) {
     put32(second + rowStart, chain[0] << 8);
     writeAll(path(), loopMemo);
     EXPECT_EQ(readEverything(path()), errors::UnrecognizedFormat);
+    // The query that selects the memo fails itself, though the memo's row comes
+    // last; one that leaves the memo out reads on.
+    auto db = Database::open(path());
+    try {
+        db->openRecordset(QStringLiteral("SELECT * FROM Notes ORDER BY N DESC"));
+        ADD_FAILURE() << "the looping memo was not followed";
+    } catch (const JetError& e) {
+        EXPECT_EQ(e.number(), errors::UnrecognizedFormat);
+    }
+    auto numbers = db->openRecordset(QStringLiteral("SELECT N FROM Notes"));
+    numbers->moveLast();
+    EXPECT_EQ(numbers->recordCount(), 2);
 
     // A page map that names pages beyond the end of the file.
     QByteArray farMap = good;

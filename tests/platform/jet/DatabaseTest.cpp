@@ -87,6 +87,20 @@ TEST_F(DatabaseTest, RecordCountGrowsAsRecordsAreReachedAndIsExactAfterMoveLast)
     EXPECT_THROW(db->openRecordset(QStringLiteral("SELECT * FROM T")), JetError);
 }
 
+TEST_F(DatabaseTest, RecordsAreReadAfterTheirDatabaseIsClosed) {
+    auto db = Database::open(path(), false, false, QStringLiteral("MS Access;PWD=##kazmo##;"));
+    auto rs = db->openRecordset(QStringLiteral("SELECT S, N FROM T WHERE N <> 2 ORDER BY N DESC"));
+    db->close();
+    db.reset();
+    rs->moveLast();
+    EXPECT_EQ(std::get<qint64>(rs->field(1)), 1);
+    rs->moveFirst();
+    EXPECT_EQ(std::get<QString>(rs->field(0)), QStringLiteral("s5"));
+    rs->moveNext();
+    rs->moveNext();
+    EXPECT_TRUE(isNull(rs->field(0)));
+}
+
 TEST_F(DatabaseTest, EmptyResultAndUnknownField) {
     auto db = Database::open(path(), false, true, QStringLiteral("MS Access;PWD=##kazmo##;"));
     auto rs = db->openRecordset(QStringLiteral("SELECT * FROM T WHERE N > 10"));
