@@ -25,6 +25,8 @@ public:
     [[nodiscard]] const TableDef& table() const { return table_; }
 
 private:
+    void fetchAhead(const format::DataPageLayout& layout) const;
+
     const JetFile& file_;
     const TableDef& table_;
     std::vector<std::uint32_t> pages_;
