@@ -75,7 +75,7 @@ private:
     void writeCatalogue(int programs) const {
         using namespace veloxcd::tools;
         velox::jet::DatabaseSpec plan;
-        plan.password = QLatin1String(DefaultPassword);
+        plan.password = QLatin1String(veloxcd::cataloguePassword);
         velox::jet::TableSpec table{QLatin1String(veloxcd::ProgramsTable), programColumns(), {}};
         for (int i = 0; i < programs; ++i) {
             std::vector<Value> row;

@@ -143,7 +143,7 @@ const Catalogue& catalogueOf(int programs) {
     c.sqlite = workDir().filePath(QStringLiteral("veloxcd-%1.sqlite").arg(programs));
     const auto rows = makeRows(programs);
     DatabaseSpec plan;
-    plan.password = QStringLiteral("##kazmo##");
+    plan.password = QLatin1String(veloxcd::cataloguePassword);
     TableSpec programsTable{QLatin1String(veloxcd::ProgramsTable), veloxcd::tools::programColumns(),
                             rows};
     TableSpec authors{QLatin1String(veloxcd::AuthorsTable), veloxcd::tools::authorColumns(), {}};
@@ -174,7 +174,7 @@ QString sqliteSearch(const char* needle) {
 }
 
 qint64 jetCall(const QString& path, const QString& sql) {
-    auto db = Database::open(path, false, false, QStringLiteral("MS Access;PWD=##kazmo##;"));
+    auto db = Database::open(path, false, false, veloxcd::catalogueConnect());
     auto rs = db->openRecordset(sql);
     qint64 touched = 0;
     const int fields = int(rs->fieldNames().size());
@@ -260,8 +260,9 @@ double nodeMs(int programs, const char* query) {
         node.setWorkingDirectory(QStringLiteral(VELOX_SOURCE_DIR "/tools/node"));
         const int calls = programs >= 100000 ? 1 : (programs >= 10000 ? 3 : 10);
         node.start(QStringLiteral("node"),
-                   {QStringLiteral("mdb-bench.mjs"), c.jet, QStringLiteral("##kazmo##"),
-                    QString::number(calls), QString::number(Machine), QString::number(Category),
+                   {QStringLiteral("mdb-bench.mjs"), c.jet,
+                    QLatin1String(veloxcd::cataloguePassword), QString::number(calls),
+                    QString::number(Machine), QString::number(Category),
                     QString::fromLatin1(Needles[0])});
         node.waitForFinished(-1);
         it = nodeTimes()

@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QDir(velox::fuzz::fuzzPrefix()).filePath(QStringLiteral("fuzz.mdb"));
     velox::fuzz::writeFuzzFile(path, reinterpret_cast<const char*>(data), size);
     readEverything(path, {});
-    readEverything(path, QLatin1String(veloxcd::catalogueConnect));
+    readEverything(path, veloxcd::catalogueConnect());
     readEverything(path, QStringLiteral("MS Access;PWD=password;"));
     return 0;
 }

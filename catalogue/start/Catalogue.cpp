@@ -36,7 +36,7 @@ void openCatalogue(const QString& sql) {
     try {
         const QString path =
             velox::win::hostPath(systemDir + QLatin1Char('\\') + QLatin1String(catalogueCopyName));
-        catalogueDb = openDatabase(path, false, false, QLatin1String(catalogueConnect));
+        catalogueDb = openDatabase(path, false, false, catalogueConnect());
         catalogueRs = catalogueDb->openRecordset(sql);
     } catch (const velox::win::RuntimeError& e) {
         if (e.number() == velox::win::err::CannotCreateObject) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/start/CatalogueColumns.h"
 #include "platform/jet/Database.h"
 #include "platform/jet/Recordset.h"
 
@@ -16,7 +17,9 @@ inline std::unique_ptr<velox::jet::Recordset> catalogueRs;
 
 // The working copy every query opens, and how it is opened.
 inline constexpr char catalogueCopyName[] = "aengdeu.dll";
-inline constexpr char catalogueConnect[] = "MS Access;PWD=##kazmo##;";
+inline QString catalogueConnect() {
+    return QStringLiteral("MS Access;PWD=%1;").arg(QLatin1String(cataloguePassword));
+}
 
 // Opens the working copy afresh, runs the query and stores both in the
 // handles. A missing database engine shows "Error OSDBE Number: '1' Object

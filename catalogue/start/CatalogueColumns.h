@@ -7,6 +7,9 @@
 // benchmarks and the tests all name tables and columns through these.
 namespace veloxcd {
 
+// The catalogue file's database password.
+inline constexpr char cataloguePassword[] = "##kazmo##";
+
 inline constexpr char ProgramsTable[] = "VeloxFalconCD";
 inline constexpr char AuthorsTable[] = "User";
 

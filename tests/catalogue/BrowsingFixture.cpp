@@ -58,7 +58,7 @@ CatalogueRow BrowsingFixture::author(qint32 id, const Value& firma, const Value&
 void BrowsingFixture::writeCatalogue(const std::vector<CatalogueRow>& programs,
                                      const std::vector<CatalogueRow>& authors) const {
     jet::DatabaseSpec plan;
-    plan.password = QLatin1String(veloxcd::tools::DefaultPassword);
+    plan.password = QLatin1String(veloxcd::cataloguePassword);
     plan.tables.push_back(
         table(veloxcd::ProgramsTable, veloxcd::tools::programColumns(), programs));
     plan.tables.push_back(table(veloxcd::AuthorsTable, veloxcd::tools::authorColumns(), authors));

@@ -123,7 +123,7 @@ DatabaseSpec catalogueFromJson(const QByteArray& json) {
         }
     }
     DatabaseSpec plan;
-    plan.password = QString::fromLatin1(DefaultPassword);
+    plan.password = QString::fromLatin1(cataloguePassword);
     if (root.contains(QLatin1String("password"))) {
         if (!root.value(QLatin1String("password")).isString()) {
             fail(QStringLiteral("\"password\" must be a text."));

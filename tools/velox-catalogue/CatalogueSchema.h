@@ -7,8 +7,6 @@
 
 namespace veloxcd::tools {
 
-inline constexpr char DefaultPassword[] = "##kazmo##";
-
 // The columns of the two tables of the catalogue as the Jet writer takes them.
 std::vector<velox::jet::ColumnSpec> programColumns();
 std::vector<velox::jet::ColumnSpec> authorColumns();

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     QString output;
-    QString password = QString::fromLatin1(DefaultPassword);
+    QString password = QString::fromLatin1(veloxcd::cataloguePassword);
     bool passwordGiven = false;
     QStringList positional;
     for (qsizetype i = 0; i < args.size(); ++i) {
