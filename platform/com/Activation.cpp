@@ -200,7 +200,7 @@ HRESULT CLSIDFromProgID(LPCOLESTR progId, CLSID* clsid) {
     if (hr == REGDB_E_READREGDB) {
         return hr;
     }
-    const auto guid = FAILED(hr) ? std::nullopt : guidFromString(std::string_view(text));
+    const auto guid = FAILED(hr) ? std::nullopt : guidFromString(text);
     if (!guid) {
         return CO_E_CLASSSTRING;
     }

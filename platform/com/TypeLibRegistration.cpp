@@ -84,7 +84,7 @@ std::string readNamed(const std::string& path, const char* name) {
 }
 
 bool sameGuid(const std::string& text, REFGUID guid) {
-    const auto parsed = guidFromString(std::string_view(text));
+    const auto parsed = guidFromString(text);
     return parsed && *parsed == guid;
 }
 
