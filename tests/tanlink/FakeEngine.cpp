@@ -151,6 +151,245 @@ QString FakeEngineBase::text(const char* ansi) {
     return ansi == nullptr ? QStringLiteral("(null)") : unicodeFromAnsi(ansi);
 }
 
+// --- what both engines share ---
+
+template <typename Interface, typename Callback>
+HRESULT FakeEngineOf<Interface, Callback>::QueryInterface(REFIID riid, void** object) {
+    if (riid == IID_IUnknown || riid == Interface::iid) {
+        *object = static_cast<Interface*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+template <typename Interface, typename Callback> ULONG FakeEngineOf<Interface, Callback>::AddRef() {
+    return ++refs_;
+}
+
+template <typename Interface, typename Callback>
+ULONG FakeEngineOf<Interface, Callback>::Release() {
+    const ULONG left = --refs_;
+    if (left == 0) {
+        delete this;
+    }
+    return left;
+}
+
+template <typename Interface, typename Callback>
+void FakeEngineOf<Interface, Callback>::keepCallback(Callback* callback) {
+    record(QStringLiteral("Init"));
+    callback_ = callback;
+    if (callback_ != nullptr) {
+        callback_->AddRef();
+    }
+}
+
+template <typename Interface, typename Callback>
+void FakeEngineOf<Interface, Callback>::releaseCallback() {
+    if (callback_ != nullptr) {
+        callback_->Release();
+        callback_ = nullptr;
+    }
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::SetConfiguration(LONG* result, LONG baud, LONG port) {
+    record(QStringLiteral("SetConfiguration %1 %2").arg(baud).arg(port));
+    *result = script.configurationResult;
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::GetConfiguration(LONG* result, LONG* baud, LONG* port) {
+    record(QStringLiteral("GetConfiguration"));
+    *result = script.configurationResult;
+    *baud = 19200;
+    *port = 2;
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::Connect(LONG timeOut) {
+    record(QStringLiteral("Connect %1").arg(timeOut));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::Disconnect() {
+    record(QStringLiteral("Disconnect"));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::GetDriveInfo(MachinePathRecord* drive,
+                                                     ITandemDrive** info) {
+    record(QStringLiteral("GetDriveInfo %1").arg(text(drive)));
+    yield<FakeDrive>(script.yieldObjects, info);
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::LabelDrive(MachinePathRecord* drive, const char* label) {
+    record(QStringLiteral("LabelDrive %1 %2").arg(text(drive), text(label)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::Format(MachinePathRecord* drive) {
+    record(QStringLiteral("Format %1").arg(text(drive)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::GetFileInfo(MachinePathRecord* file, ITandemFile** info) {
+    record(QStringLiteral("GetFileInfo %1").arg(text(file)));
+    yield<FakeFile>(script.yieldObjects, info);
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::CopyFile(MachinePathRecord* from, MachinePathRecord* to,
+                                                 SHORT flags) {
+    record(QStringLiteral("CopyFile %1 %2 %3").arg(text(from), text(to), flagsText(flags)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::DeleteFile(MachinePathRecord* file) {
+    record(QStringLiteral("DeleteFile %1").arg(text(file)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::RenameFile(MachinePathRecord* file, const char* newName) {
+    record(QStringLiteral("RenameFile %1 %2").arg(text(file), text(newName)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::MoveFile(MachinePathRecord* from, MachinePathRecord* to,
+                                                 SHORT flags) {
+    record(QStringLiteral("MoveFile %1 %2 %3").arg(text(from), text(to), flagsText(flags)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::SetAttributes(MachinePathRecord* file, LONG attributes) {
+    record(QStringLiteral("SetAttributes %1 %2").arg(text(file)).arg(attributes));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::CreateDirectory(MachinePathRecord* directory) {
+    record(QStringLiteral("CreateDirectory %1").arg(text(directory)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::DeleteDirectory(MachinePathRecord* directory) {
+    record(QStringLiteral("DeleteDirectory %1").arg(text(directory)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::CopyDirectory(MachinePathRecord* from,
+                                                      MachinePathRecord* to, SHORT flags) {
+    record(QStringLiteral("CopyDirectory %1 %2 %3").arg(text(from), text(to), flagsText(flags)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::MoveDirectory(MachinePathRecord* from,
+                                                      MachinePathRecord* to, SHORT flags) {
+    record(QStringLiteral("MoveDirectory %1 %2 %3").arg(text(from), text(to), flagsText(flags)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::RenameDirectory(MachinePathRecord* directory,
+                                                        const char* newName) {
+    record(QStringLiteral("RenameDirectory %1 %2").arg(text(directory), text(newName)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::GetExtraMachineInfo(SHORT machine, ITandemMachine** info) {
+    record(QStringLiteral("GetExtraMachineInfo %1").arg(machine));
+    yield<FakeMachine>(script.yieldObjects, info);
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::MachineSyncTime() {
+    record(QStringLiteral("MachineSyncTime"));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::Reserved25() {
+    record(QStringLiteral("Reserved25"));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::ParseFile(const char* part1, const char* part2,
+                                                  const char* part3, ParseRecord* parsed) {
+    record(QStringLiteral("ParseFile %1 %2 %3").arg(text(part1), text(part2), text(part3)));
+    *parsed = script.parsed;
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::MatchWildcard(const char* name, const char* wildcard,
+                                                      BOOL ignoreCase, BOOL* result) {
+    record(
+        QStringLiteral("MatchWildcard %1 %2 %3").arg(text(name), text(wildcard)).arg(ignoreCase));
+    *result = script.wildcardAnswer;
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::CancelOperation(LONG* result) {
+    record(QStringLiteral("CancelOperation"));
+    *result = script.configurationResult;
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::ClosePrograms(MachinePathRecord* drive) {
+    record(QStringLiteral("ClosePrograms %1").arg(text(drive)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::StartProgram(MachinePathRecord* file) {
+    record(QStringLiteral("StartProgram %1").arg(text(file)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::StopProgram(MachinePathRecord* file) {
+    record(QStringLiteral("StopProgram %1").arg(text(file)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) {
+    record(QStringLiteral("ReadConfig %1 %2").arg(fromMachine).arg(text(toFile)));
+    return script.code;
+}
+
+template <typename Interface, typename Callback>
+LONG FakeEngineOf<Interface, Callback>::WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) {
+    record(QStringLiteral("WriteConfig %1 %2").arg(text(fromFile)).arg(toMachine));
+    return script.code;
+}
+
+template class FakeEngineOf<tanlink::ITandemEngine, ITandemCallback>;
+template class FakeEngineOf<tanlink::ITandemEngineS, ITandemCallbackS>;
+
 // --- the asynchronous engine ---
 
 FakeEngine::FakeEngine() {
@@ -159,9 +398,7 @@ FakeEngine::FakeEngine() {
 }
 
 FakeEngine::~FakeEngine() {
-    if (callback_ != nullptr) {
-        callback_->Release();
-    }
+    releaseCallback();
     FakeEngine* self = this;
     lastEngine.compare_exchange_strong(self, nullptr);
     --liveEngines;
@@ -179,96 +416,12 @@ void FakeEngine::failNextInit(LONG code) {
     nextInitCode = code;
 }
 
-HRESULT FakeEngine::QueryInterface(REFIID riid, void** object) {
-    if (riid == IID_IUnknown || riid == tanlink::IID_ITandemEngine) {
-        *object = static_cast<ITandemEngine*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG FakeEngine::AddRef() {
-    return ++refs_;
-}
-
-ULONG FakeEngine::Release() {
-    const ULONG left = --refs_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
-}
-
 LONG FakeEngine::Init(ITandemCallback* callback) {
-    record(QStringLiteral("Init"));
-    callback_ = callback;
-    if (callback_ != nullptr) {
-        callback_->AddRef();
-    }
+    keepCallback(callback);
     return nextInitCode.exchange(0);
-}
-LONG FakeEngine::SetConfiguration(LONG* result, LONG baud, LONG port) {
-    record(QStringLiteral("SetConfiguration %1 %2").arg(baud).arg(port));
-    *result = script.configurationResult;
-    return script.code;
-}
-LONG FakeEngine::GetConfiguration(LONG* result, LONG* baud, LONG* port) {
-    record(QStringLiteral("GetConfiguration"));
-    *result = script.configurationResult;
-    *baud = 19200;
-    *port = 2;
-    return script.code;
-}
-LONG FakeEngine::Connect(LONG timeOut) {
-    record(QStringLiteral("Connect %1").arg(timeOut));
-    return script.code;
-}
-LONG FakeEngine::Disconnect() {
-    record(QStringLiteral("Disconnect"));
-    return script.code;
 }
 LONG FakeEngine::GetDrives(MachinePathRecord* machine) {
     record(QStringLiteral("GetDrives %1").arg(text(machine)));
-    return script.code;
-}
-LONG FakeEngine::GetDriveInfo(MachinePathRecord* drive, ITandemDrive** info) {
-    record(QStringLiteral("GetDriveInfo %1").arg(text(drive)));
-    yield<FakeDrive>(script.yieldObjects, info);
-    return script.code;
-}
-LONG FakeEngine::LabelDrive(MachinePathRecord* drive, const char* label) {
-    record(QStringLiteral("LabelDrive %1 %2").arg(text(drive), text(label)));
-    return script.code;
-}
-LONG FakeEngine::Format(MachinePathRecord* drive) {
-    record(QStringLiteral("Format %1").arg(text(drive)));
-    return script.code;
-}
-LONG FakeEngine::GetFileInfo(MachinePathRecord* file, ITandemFile** info) {
-    record(QStringLiteral("GetFileInfo %1").arg(text(file)));
-    yield<FakeFile>(script.yieldObjects, info);
-    return script.code;
-}
-LONG FakeEngine::CopyFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    record(QStringLiteral("CopyFile %1 %2 %3").arg(text(from), text(to), flagsText(flags)));
-    return script.code;
-}
-LONG FakeEngine::DeleteFile(MachinePathRecord* file) {
-    record(QStringLiteral("DeleteFile %1").arg(text(file)));
-    return script.code;
-}
-LONG FakeEngine::RenameFile(MachinePathRecord* file, const char* newName) {
-    record(QStringLiteral("RenameFile %1 %2").arg(text(file), text(newName)));
-    return script.code;
-}
-LONG FakeEngine::MoveFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    record(QStringLiteral("MoveFile %1 %2 %3").arg(text(from), text(to), flagsText(flags)));
-    return script.code;
-}
-LONG FakeEngine::SetAttributes(MachinePathRecord* file, LONG attributes) {
-    record(QStringLiteral("SetAttributes %1 %2").arg(text(file)).arg(attributes));
     return script.code;
 }
 LONG FakeEngine::GetDirectory(MachinePathRecord* directory, ITandemDirectory** listing) {
@@ -276,79 +429,8 @@ LONG FakeEngine::GetDirectory(MachinePathRecord* directory, ITandemDirectory** l
     yield<FakeDirectory>(script.yieldObjects, listing);
     return script.code;
 }
-LONG FakeEngine::CreateDirectory(MachinePathRecord* directory) {
-    record(QStringLiteral("CreateDirectory %1").arg(text(directory)));
-    return script.code;
-}
-LONG FakeEngine::DeleteDirectory(MachinePathRecord* directory) {
-    record(QStringLiteral("DeleteDirectory %1").arg(text(directory)));
-    return script.code;
-}
-LONG FakeEngine::CopyDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    record(QStringLiteral("CopyDirectory %1 %2 %3").arg(text(from), text(to), flagsText(flags)));
-    return script.code;
-}
-LONG FakeEngine::MoveDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    record(QStringLiteral("MoveDirectory %1 %2 %3").arg(text(from), text(to), flagsText(flags)));
-    return script.code;
-}
-LONG FakeEngine::RenameDirectory(MachinePathRecord* directory, const char* newName) {
-    record(QStringLiteral("RenameDirectory %1 %2").arg(text(directory), text(newName)));
-    return script.code;
-}
 LONG FakeEngine::GetMachineInfo(SHORT machine) {
     record(QStringLiteral("GetMachineInfo %1").arg(machine));
-    return script.code;
-}
-LONG FakeEngine::GetExtraMachineInfo(SHORT machine, ITandemMachine** info) {
-    record(QStringLiteral("GetExtraMachineInfo %1").arg(machine));
-    yield<FakeMachine>(script.yieldObjects, info);
-    return script.code;
-}
-LONG FakeEngine::MachineSyncTime() {
-    record(QStringLiteral("MachineSyncTime"));
-    return script.code;
-}
-LONG FakeEngine::Reserved25() {
-    record(QStringLiteral("Reserved25"));
-    return script.code;
-}
-LONG FakeEngine::ParseFile(const char* part1, const char* part2, const char* part3,
-                           ParseRecord* parsed) {
-    record(QStringLiteral("ParseFile %1 %2 %3").arg(text(part1), text(part2), text(part3)));
-    *parsed = script.parsed;
-    return script.code;
-}
-LONG FakeEngine::MatchWildcard(const char* name, const char* wildcard, BOOL ignoreCase,
-                               BOOL* result) {
-    record(
-        QStringLiteral("MatchWildcard %1 %2 %3").arg(text(name), text(wildcard)).arg(ignoreCase));
-    *result = script.wildcardAnswer;
-    return script.code;
-}
-LONG FakeEngine::CancelOperation(LONG* result) {
-    record(QStringLiteral("CancelOperation"));
-    *result = script.configurationResult;
-    return script.code;
-}
-LONG FakeEngine::ClosePrograms(MachinePathRecord* drive) {
-    record(QStringLiteral("ClosePrograms %1").arg(text(drive)));
-    return script.code;
-}
-LONG FakeEngine::StartProgram(MachinePathRecord* file) {
-    record(QStringLiteral("StartProgram %1").arg(text(file)));
-    return script.code;
-}
-LONG FakeEngine::StopProgram(MachinePathRecord* file) {
-    record(QStringLiteral("StopProgram %1").arg(text(file)));
-    return script.code;
-}
-LONG FakeEngine::ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) {
-    record(QStringLiteral("ReadConfig %1 %2").arg(fromMachine).arg(text(toFile)));
-    return script.code;
-}
-LONG FakeEngine::WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) {
-    record(QStringLiteral("WriteConfig %1 %2").arg(text(fromFile)).arg(toMachine));
     return script.code;
 }
 
@@ -359,9 +441,7 @@ FakeEngineS::FakeEngineS() {
 }
 
 FakeEngineS::~FakeEngineS() {
-    if (callback_ != nullptr) {
-        callback_->Release();
-    }
+    releaseCallback();
     FakeEngineS* self = this;
     lastEngineS.compare_exchange_strong(self, nullptr);
 }
@@ -370,54 +450,8 @@ FakeEngineS* FakeEngineS::last() {
     return lastEngineS.load();
 }
 
-HRESULT FakeEngineS::QueryInterface(REFIID riid, void** object) {
-    if (riid == IID_IUnknown || riid == tanlink::IID_ITandemEngineS) {
-        *object = static_cast<ITandemEngineS*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG FakeEngineS::AddRef() {
-    return ++refs_;
-}
-
-ULONG FakeEngineS::Release() {
-    const ULONG left = --refs_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
-}
-
 LONG FakeEngineS::Init(ITandemCallbackS* callback) {
-    record(QStringLiteral("Init"));
-    callback_ = callback;
-    if (callback_ != nullptr) {
-        callback_->AddRef();
-    }
-    return script.code;
-}
-LONG FakeEngineS::SetConfiguration(LONG* result, LONG baud, LONG port) {
-    record(QStringLiteral("SetConfiguration %1 %2").arg(baud).arg(port));
-    *result = script.configurationResult;
-    return script.code;
-}
-LONG FakeEngineS::GetConfiguration(LONG* result, LONG* baud, LONG* port) {
-    record(QStringLiteral("GetConfiguration"));
-    *result = script.configurationResult;
-    *baud = 19200;
-    *port = 2;
-    return script.code;
-}
-LONG FakeEngineS::Connect(LONG timeOut) {
-    record(QStringLiteral("Connect %1").arg(timeOut));
-    return script.code;
-}
-LONG FakeEngineS::Disconnect() {
-    record(QStringLiteral("Disconnect"));
+    keepCallback(callback);
     return script.code;
 }
 LONG FakeEngineS::GetDrives(MachinePathRecord* machine, char* drives, LONG size) {
@@ -427,69 +461,11 @@ LONG FakeEngineS::GetDrives(MachinePathRecord* machine, char* drives, LONG size)
                                       static_cast<std::size_t>(script.drives.size())));
     return script.code;
 }
-LONG FakeEngineS::GetDriveInfo(MachinePathRecord* drive, ITandemDrive** info) {
-    record(QStringLiteral("GetDriveInfo %1").arg(text(drive)));
-    yield<FakeDrive>(script.yieldObjects, info);
-    return script.code;
-}
-LONG FakeEngineS::LabelDrive(MachinePathRecord* drive, const char* label) {
-    record(QStringLiteral("LabelDrive %1 %2").arg(text(drive), text(label)));
-    return script.code;
-}
-LONG FakeEngineS::Format(MachinePathRecord* drive) {
-    record(QStringLiteral("Format %1").arg(text(drive)));
-    return script.code;
-}
-LONG FakeEngineS::GetFileInfo(MachinePathRecord* file, ITandemFile** info) {
-    record(QStringLiteral("GetFileInfo %1").arg(text(file)));
-    yield<FakeFile>(script.yieldObjects, info);
-    return script.code;
-}
-LONG FakeEngineS::CopyFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    record(QStringLiteral("CopyFile %1 %2 %3").arg(text(from), text(to), flagsText(flags)));
-    return script.code;
-}
-LONG FakeEngineS::DeleteFile(MachinePathRecord* file) {
-    record(QStringLiteral("DeleteFile %1").arg(text(file)));
-    return script.code;
-}
-LONG FakeEngineS::RenameFile(MachinePathRecord* file, const char* newName) {
-    record(QStringLiteral("RenameFile %1 %2").arg(text(file), text(newName)));
-    return script.code;
-}
-LONG FakeEngineS::MoveFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    record(QStringLiteral("MoveFile %1 %2 %3").arg(text(from), text(to), flagsText(flags)));
-    return script.code;
-}
-LONG FakeEngineS::SetAttributes(MachinePathRecord* file, LONG attributes) {
-    record(QStringLiteral("SetAttributes %1 %2").arg(text(file)).arg(attributes));
-    return script.code;
-}
 LONG FakeEngineS::GetDirectory(MachinePathRecord* directory, ITandemDirectory** listing,
                                SHORT* count) {
     record(QStringLiteral("GetDirectory %1").arg(text(directory)));
     yield<FakeDirectory>(script.yieldObjects, listing);
     *count = script.directoryCount;
-    return script.code;
-}
-LONG FakeEngineS::CreateDirectory(MachinePathRecord* directory) {
-    record(QStringLiteral("CreateDirectory %1").arg(text(directory)));
-    return script.code;
-}
-LONG FakeEngineS::DeleteDirectory(MachinePathRecord* directory) {
-    record(QStringLiteral("DeleteDirectory %1").arg(text(directory)));
-    return script.code;
-}
-LONG FakeEngineS::CopyDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    record(QStringLiteral("CopyDirectory %1 %2 %3").arg(text(from), text(to), flagsText(flags)));
-    return script.code;
-}
-LONG FakeEngineS::MoveDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) {
-    record(QStringLiteral("MoveDirectory %1 %2 %3").arg(text(from), text(to), flagsText(flags)));
-    return script.code;
-}
-LONG FakeEngineS::RenameDirectory(MachinePathRecord* directory, const char* newName) {
-    record(QStringLiteral("RenameDirectory %1 %2").arg(text(directory), text(newName)));
     return script.code;
 }
 LONG FakeEngineS::GetMachineInfo(SHORT machine, char* owner, LONG size, SHORT* type) {
@@ -498,57 +474,6 @@ LONG FakeEngineS::GetMachineInfo(SHORT machine, char* owner, LONG size, SHORT* t
                 std::min<std::size_t>(static_cast<std::size_t>(size),
                                       static_cast<std::size_t>(script.owner.size())));
     *type = script.machineType;
-    return script.code;
-}
-LONG FakeEngineS::GetExtraMachineInfo(SHORT machine, ITandemMachine** info) {
-    record(QStringLiteral("GetExtraMachineInfo %1").arg(machine));
-    yield<FakeMachine>(script.yieldObjects, info);
-    return script.code;
-}
-LONG FakeEngineS::MachineSyncTime() {
-    record(QStringLiteral("MachineSyncTime"));
-    return script.code;
-}
-LONG FakeEngineS::Reserved25() {
-    record(QStringLiteral("Reserved25"));
-    return script.code;
-}
-LONG FakeEngineS::ParseFile(const char* part1, const char* part2, const char* part3,
-                            ParseRecord* parsed) {
-    record(QStringLiteral("ParseFile %1 %2 %3").arg(text(part1), text(part2), text(part3)));
-    *parsed = script.parsed;
-    return script.code;
-}
-LONG FakeEngineS::MatchWildcard(const char* name, const char* wildcard, BOOL ignoreCase,
-                                BOOL* result) {
-    record(
-        QStringLiteral("MatchWildcard %1 %2 %3").arg(text(name), text(wildcard)).arg(ignoreCase));
-    *result = script.wildcardAnswer;
-    return script.code;
-}
-LONG FakeEngineS::CancelOperation(LONG* result) {
-    record(QStringLiteral("CancelOperation"));
-    *result = script.configurationResult;
-    return script.code;
-}
-LONG FakeEngineS::ClosePrograms(MachinePathRecord* drive) {
-    record(QStringLiteral("ClosePrograms %1").arg(text(drive)));
-    return script.code;
-}
-LONG FakeEngineS::StartProgram(MachinePathRecord* file) {
-    record(QStringLiteral("StartProgram %1").arg(text(file)));
-    return script.code;
-}
-LONG FakeEngineS::StopProgram(MachinePathRecord* file) {
-    record(QStringLiteral("StopProgram %1").arg(text(file)));
-    return script.code;
-}
-LONG FakeEngineS::ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) {
-    record(QStringLiteral("ReadConfig %1 %2").arg(fromMachine).arg(text(toFile)));
-    return script.code;
-}
-LONG FakeEngineS::WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) {
-    record(QStringLiteral("WriteConfig %1 %2").arg(text(fromFile)).arg(toMachine));
     return script.code;
 }
 

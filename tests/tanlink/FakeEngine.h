@@ -62,22 +62,25 @@ private:
     QStringList calls_;
 };
 
-class FakeEngine final : public tanlink::ITandemEngine, public FakeEngineBase {
+// What both fake engines do alike: reference counting, keeping the callback
+// Init gives, and recording the slots the two interfaces share.
+template <typename Interface, typename Callback>
+class FakeEngineOf : public Interface, public FakeEngineBase {
 public:
-    FakeEngine();
+    FakeEngineOf(const FakeEngineOf&) = delete;
+    FakeEngineOf& operator=(const FakeEngineOf&) = delete;
+
     HRESULT QueryInterface(com::REFIID riid, void** object) override;
     ULONG AddRef() override;
     ULONG Release() override;
 
     // The callback interface Init was given (the engine holds a reference).
-    [[nodiscard]] ITandemCallback* callback() const { return callback_; }
+    [[nodiscard]] Callback* callback() const { return callback_; }
 
-    LONG Init(ITandemCallback* callback) override;
     LONG SetConfiguration(LONG* result, LONG baud, LONG port) override;
     LONG GetConfiguration(LONG* result, LONG* baud, LONG* port) override;
     LONG Connect(LONG timeOut) override;
     LONG Disconnect() override;
-    LONG GetDrives(MachinePathRecord* machine) override;
     LONG GetDriveInfo(MachinePathRecord* drive, ITandemDrive** info) override;
     LONG LabelDrive(MachinePathRecord* drive, const char* label) override;
     LONG Format(MachinePathRecord* drive) override;
@@ -87,13 +90,11 @@ public:
     LONG RenameFile(MachinePathRecord* file, const char* newName) override;
     LONG MoveFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
     LONG SetAttributes(MachinePathRecord* file, LONG attributes) override;
-    LONG GetDirectory(MachinePathRecord* directory, ITandemDirectory** listing) override;
     LONG CreateDirectory(MachinePathRecord* directory) override;
     LONG DeleteDirectory(MachinePathRecord* directory) override;
     LONG CopyDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
     LONG MoveDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
     LONG RenameDirectory(MachinePathRecord* directory, const char* newName) override;
-    LONG GetMachineInfo(SHORT machine) override;
     LONG GetExtraMachineInfo(SHORT machine, ITandemMachine** info) override;
     LONG MachineSyncTime() override;
     LONG Reserved25() override;
@@ -107,6 +108,28 @@ public:
     LONG StopProgram(MachinePathRecord* file) override;
     LONG ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) override;
     LONG WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) override;
+
+protected:
+    FakeEngineOf() = default;
+    virtual ~FakeEngineOf() = default;
+    // Records Init and keeps a reference to its callback.
+    void keepCallback(Callback* callback);
+    // Gives that reference back (each engine does so first when it goes).
+    void releaseCallback();
+
+private:
+    std::atomic<ULONG> refs_{1};
+    Callback* callback_ = nullptr;
+};
+
+class FakeEngine final : public FakeEngineOf<tanlink::ITandemEngine, ITandemCallback> {
+public:
+    FakeEngine();
+
+    LONG Init(ITandemCallback* callback) override;
+    LONG GetDrives(MachinePathRecord* machine) override;
+    LONG GetDirectory(MachinePathRecord* directory, ITandemDirectory** listing) override;
+    LONG GetMachineInfo(SHORT machine) override;
 
     // The engine made last, and how many are alive.
     static FakeEngine* last();
@@ -115,63 +138,23 @@ public:
     static void failNextInit(LONG code);
 
 private:
-    ~FakeEngine();
-    std::atomic<ULONG> refs_{1};
-    ITandemCallback* callback_ = nullptr;
+    ~FakeEngine() override;
 };
 
-class FakeEngineS final : public tanlink::ITandemEngineS, public FakeEngineBase {
+class FakeEngineS final : public FakeEngineOf<tanlink::ITandemEngineS, ITandemCallbackS> {
 public:
     FakeEngineS();
-    HRESULT QueryInterface(com::REFIID riid, void** object) override;
-    ULONG AddRef() override;
-    ULONG Release() override;
-
-    [[nodiscard]] ITandemCallbackS* callback() const { return callback_; }
 
     LONG Init(ITandemCallbackS* callback) override;
-    LONG SetConfiguration(LONG* result, LONG baud, LONG port) override;
-    LONG GetConfiguration(LONG* result, LONG* baud, LONG* port) override;
-    LONG Connect(LONG timeOut) override;
-    LONG Disconnect() override;
     LONG GetDrives(MachinePathRecord* machine, char* drives, LONG size) override;
-    LONG GetDriveInfo(MachinePathRecord* drive, ITandemDrive** info) override;
-    LONG LabelDrive(MachinePathRecord* drive, const char* label) override;
-    LONG Format(MachinePathRecord* drive) override;
-    LONG GetFileInfo(MachinePathRecord* file, ITandemFile** info) override;
-    LONG CopyFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
-    LONG DeleteFile(MachinePathRecord* file) override;
-    LONG RenameFile(MachinePathRecord* file, const char* newName) override;
-    LONG MoveFile(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
-    LONG SetAttributes(MachinePathRecord* file, LONG attributes) override;
     LONG GetDirectory(MachinePathRecord* directory, ITandemDirectory** listing,
                       SHORT* count) override;
-    LONG CreateDirectory(MachinePathRecord* directory) override;
-    LONG DeleteDirectory(MachinePathRecord* directory) override;
-    LONG CopyDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
-    LONG MoveDirectory(MachinePathRecord* from, MachinePathRecord* to, SHORT flags) override;
-    LONG RenameDirectory(MachinePathRecord* directory, const char* newName) override;
     LONG GetMachineInfo(SHORT machine, char* owner, LONG size, SHORT* type) override;
-    LONG GetExtraMachineInfo(SHORT machine, ITandemMachine** info) override;
-    LONG MachineSyncTime() override;
-    LONG Reserved25() override;
-    LONG ParseFile(const char* part1, const char* part2, const char* part3,
-                   ParseRecord* parsed) override;
-    LONG MatchWildcard(const char* name, const char* wildcard, BOOL ignoreCase,
-                       BOOL* result) override;
-    LONG CancelOperation(LONG* result) override;
-    LONG ClosePrograms(MachinePathRecord* drive) override;
-    LONG StartProgram(MachinePathRecord* file) override;
-    LONG StopProgram(MachinePathRecord* file) override;
-    LONG ReadConfig(SHORT fromMachine, MachinePathRecord* toFile) override;
-    LONG WriteConfig(MachinePathRecord* fromFile, SHORT toMachine) override;
 
     static FakeEngineS* last();
 
 private:
-    ~FakeEngineS();
-    std::atomic<ULONG> refs_{1};
-    ITandemCallbackS* callback_ = nullptr;
+    ~FakeEngineS() override;
 };
 
 // Makes the fake engines under both engine class ids in this process for
