@@ -55,8 +55,8 @@ private:
     ITandemEngineS* engineFor(LONG* lError);
     // A request that returns automation object `Object` for a path:
     // `call(engine, record, slot)` (an engine method or a function) fills its
-    // engine object and answers the code for lError. No engine, or a path that does not fit, gives
-    // Nothing with its code.
+    // engine object and answers the code for lError. No engine, or a path
+    // that does not fit, gives Nothing with its code in lError.
     template <typename Object, typename Call>
     com::IDispatch* objectOnPath(SHORT machine, BSTR path, LONG* lError, Call&& call);
 };
